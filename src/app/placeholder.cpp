@@ -1,0 +1,1 @@
+// Windows arrive with the main window.
