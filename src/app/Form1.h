@@ -1,0 +1,124 @@
+#pragma once
+#include <QLabel>
+#include <QPixmap>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <functional>
+
+class ComposantFlash;
+class ComposantVideo;
+class ZoneCliquable;
+
+// The picture box that carries everything the learner sees: 1024 x 768 pixels,
+// painted with the course skin.
+class Picture1Box : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Picture1Box(QWidget* parent);
+    void setImage(const QPixmap& image);
+    const QPixmap& image() const { return image_; }
+
+signals:
+    void survol();
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+
+private:
+    QPixmap image_;
+};
+
+// The main window: borderless, maximised, black; one central picture with the
+// lesson tree, the animation, the document panel and the hot zones.
+class Form1 : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Runs the loading sequence, then shows the window maximised.
+    void afficher();
+    bool enChargement() const { return enChargement_; }
+    bool chargementTermine() const { return chargementTermine_; }
+
+    // Controls
+    Picture1Box* Picture1 = nullptr;
+    std::array<ZoneCliquable*, 6> Label1{};  // 0 quit, 1 help, 2 switch, 3-4 zoom, 5 status line
+    ZoneCliquable* Label12 = nullptr;        // user help program
+    QLabel* Label2 = nullptr;                // course subject holder, never visible
+    QLabel* Label5 = nullptr;                // subject in large type
+    QLabel* Label7 = nullptr;                // course heading
+    std::array<QLabel*, 1> Label8{};         // caption of the current activity
+    QLabel* Label17 = nullptr;               // notice line
+    std::array<QLabel*, 12> Label24{};       // results board headings; 8 is the learner
+    ZoneCliquable* Label3_6 = nullptr;       // "Tout stopper"
+
+    // Players; null until their components are plugged in.
+    ComposantFlash* fl = nullptr;
+    ComposantVideo* AVI = nullptr;
+
+    QTimer Timer1, Timer2, Timer3, Timer4;
+
+    // Window values
+    int16_t survolSignale = 0;
+    int16_t finAnimationTraitee = 0;
+
+    // Steps that the journal screens provide; nothing happens until they are set.
+    std::function<void()> ouvrirEcranJournal; // the journal screen, modally
+    std::function<void()> afficherRappel;     // the save reminder, modally
+    std::function<void()> sauverjournal;      // silent save of the journal file
+
+    // Handlers
+    void Form_Load();
+    void Form_Activate();
+    void Form_MouseMove();
+    void Picture1_MouseMove();
+    void Label1_MouseDown(int index);
+    void Label1_MouseUp(int index);
+    void Label1_Click(int index);
+    void Label1_MouseMove(int index);
+    void Label12_Click();
+    void Label12_MouseMove();
+    void Label3_Click(int index);
+    void Label3_MouseDown(int index);
+    void Label3_MouseUp(int index);
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer3_Timer();
+    void Timer4_Timer();
+
+    // "Tout stopper": every player and the document panel stopped and emptied.
+    void toutStopper();
+    void quitter();
+
+    // The status line (Label1(5)) at a font size with a text.
+    void ligneEtat(double taille, const QString& texte);
+
+protected:
+    void changeEvent(QEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+signals:
+    // The window has been unloaded: the program ends.
+    void decharge();
+    // The first paint after loading: the learner sees the course.
+    void premierAffichage();
+
+protected:
+
+private:
+    void creerControles();
+    void decharger();
+
+    bool enChargement_ = false;
+    bool chargementTermine_ = false;
+    bool decharge_ = false;
+    bool premierAffichage_ = false;
+};

@@ -1,1 +1,0 @@
-// Windows arrive with the main window.

@@ -1,0 +1,7 @@
+#include "plateforme/Services.h"
+
+Services& services()
+{
+    static Services s;
+    return s;
+}
