@@ -1,0 +1,379 @@
+#include "Renderer.h"
+#include <QLinearGradient>
+#include <QRadialGradient>
+#include <cmath>
+
+namespace swf {
+
+Renderer::Renderer(std::shared_ptr<const Movie> m) : movie_(std::move(m)) {}
+Renderer::~Renderer() = default;
+
+static double scaleOf(const QTransform& m)
+{
+    double sx = std::hypot(m.m11(), m.m12()), sy = std::hypot(m.m21(), m.m22());
+    return (sx + sy) / 2;
+}
+
+void Renderer::render(QPainter& p, const ClipState& root, const QTransform& stageToDevice, bool background)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, antialias_);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, antialias_);
+    const QRectF& st = movie_->header().stage;
+    if (background) {
+        p.setTransform(stageToDevice);
+        p.fillRect(st, movie_->background().toQColor());
+    }
+    p.setClipRect(stageToDevice.mapRect(st), Qt::IntersectClip);
+    drawList(p, root.list, stageToDevice, ColorTransform(), 0);
+    p.restore();
+}
+
+QImage Renderer::renderImage(const ClipState& root, bool antialias)
+{
+    QImage img(movie_->stageWidth(), movie_->stageHeight(), QImage::Format_ARGB32_Premultiplied);
+    img.fill(movie_->background().toQColor());
+    QPainter p(&img);
+    bool save = antialias_;
+    antialias_ = antialias;
+    const QRectF& st = movie_->header().stage;
+    QTransform t = QTransform::fromTranslate(-st.left(), -st.top()) * QTransform::fromScale(0.05, 0.05);
+    render(p, root, t);
+    antialias_ = save;
+    p.end();
+    return img;
+}
+
+void Renderer::drawList(QPainter& p, const std::vector<Instance>& list, const QTransform& m, const ColorTransform& cx, int level)
+{
+    if (level > movie_->limits().maxRenderDepth) return;
+    struct Mask { uint16_t until; };
+    std::vector<Mask> masks;
+    for (const Instance& in : list) {
+        while (!masks.empty() && in.depth > masks.back().until) { p.restore(); masks.pop_back(); }
+        if (in.clipDepth > 0) {
+            QPainterPath clip = clipPath(in, m, level, false);
+            p.save();
+            p.setClipPath(clip, Qt::IntersectClip);
+            masks.push_back({in.clipDepth});
+            continue;
+        }
+        if (!in.visible) continue;
+        drawInstance(p, in, m, cx, level);
+    }
+    while (!masks.empty()) { p.restore(); masks.pop_back(); }
+}
+
+const Shape* Renderer::morphAt(uint16_t id, uint16_t ratio)
+{
+    const MorphShape* ms = movie_->morph(id);
+    if (!ms) return nullptr;
+    auto key = std::make_pair(id, ratio);
+    auto it = morphCache_.find(key);
+    if (it == morphCache_.end()) {
+        if (morphCache_.size() > 256) morphCache_.clear();
+        it = morphCache_.emplace(key, ms->at(ratio / 65535.0)).first;
+    }
+    return &it->second;
+}
+
+void Renderer::drawInstance(QPainter& p, const Instance& in, const QTransform& parent, const ColorTransform& pcx, int level)
+{
+    const CharType* t = movie_->typeOf(in.charId);
+    if (!t) return;
+    QTransform m = in.matrix * parent;
+    ColorTransform cx = pcx * in.cx;
+    if (cx.am <= 0 && cx.aa <= -255) return;
+    switch (*t) {
+    case CharType::Shape: if (auto* s = movie_->shape(in.charId)) drawShape(p, *s, m, cx); break;
+    case CharType::Morph: if (auto* s = morphAt(in.charId, in.ratio)) drawShape(p, *s, m, cx); break;
+    case CharType::Text: if (auto* s = movie_->text(in.charId)) drawText(p, *s, m, cx); break;
+    case CharType::EditText: if (auto* s = movie_->editText(in.charId)) drawEditText(p, *s, m, cx); break;
+    case CharType::Sprite:
+        for (const ClipState& c : in.child) drawList(p, c.list, m, cx, level + 1);
+        break;
+    case CharType::Button: {
+        const Button* b = movie_->button(in.charId);
+        if (!b) break;
+        std::vector<Instance> list;
+        for (const ButtonRecord& r : b->records) {
+            if (!(r.states & in.buttonState)) continue;
+            Instance k;
+            k.depth = r.depth; k.charId = r.charId; k.matrix = r.matrix; k.cx = r.cx;
+            if (movie_->typeOf(r.charId) && *movie_->typeOf(r.charId) == CharType::Button) continue;
+            list.push_back(k);
+        }
+        std::stable_sort(list.begin(), list.end(), [](const Instance& a, const Instance& b) { return a.depth < b.depth; });
+        drawList(p, list, m, cx, level + 1);
+        break;
+    }
+    case CharType::Bitmap: {
+        QImage img = bitmapWithCx(in.charId, cx);
+        if (img.isNull()) break;
+        p.save();
+        p.setTransform(QTransform::fromScale(20, 20) * m);
+        p.drawImage(0, 0, img);
+        p.restore();
+        break;
+    }
+    case CharType::Video: drawVideo(p, in.charId, in, m, cx); break;
+    default: break;
+    }
+}
+
+QImage Renderer::bitmapWithCx(uint16_t id, const ColorTransform& cx)
+{
+    const QImage* src = movie_->bitmap(id);
+    if (!src || src->isNull()) return {};
+    if (cx.isIdentity()) return *src;
+    auto it = cxImages_.find(id);
+    if (it != cxImages_.end() && it->second.cx == cx) return it->second.img;
+    QImage out = src->convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        QRgb* row = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            QRgb c = row[x];
+            Rgba r = cx.apply(Rgba{uint8_t(qRed(c)), uint8_t(qGreen(c)), uint8_t(qBlue(c)), uint8_t(qAlpha(c))});
+            row[x] = qRgba(r.r, r.g, r.b, r.a);
+        }
+    }
+    out = out.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (cxImages_.size() > 64) cxImages_.clear();
+    cxImages_[id] = CxImage{cx, out};
+    return out;
+}
+
+QBrush Renderer::brushFor(const FillStyle& f, const ColorTransform& cx)
+{
+    switch (f.kind) {
+    case FillKind::Solid: return QBrush(cx.apply(f.color).toQColor());
+    case FillKind::Linear: case FillKind::Radial: case FillKind::Focal: {
+        QGradient g;
+        if (f.kind == FillKind::Linear) g = QLinearGradient(-16384, 0, 16384, 0);
+        else g = QRadialGradient(QPointF(0, 0), 16384, QPointF(f.kind == FillKind::Focal ? f.focal * 16384 : 0, 0));
+        g.setSpread(f.spread == 1 ? QGradient::ReflectSpread : f.spread == 2 ? QGradient::RepeatSpread : QGradient::PadSpread);
+        QGradientStops stops;
+        double last = -1;
+        for (const GradientStop& s : f.stops) {
+            double pos = std::clamp(s.pos, 0.0, 1.0);
+            if (pos <= last) pos = std::min(1.0, last + 1e-6); // equal ratios: a hard edge
+            last = pos;
+            stops.push_back({pos, cx.apply(s.color).toQColor()});
+        }
+        if (stops.isEmpty()) return QBrush(Qt::transparent);
+        if (stops.size() == 1) return QBrush(stops[0].second);
+        g.setStops(stops);
+        QBrush b(g);
+        b.setTransform(f.matrix);
+        return b;
+    }
+    case FillKind::Bitmap: {
+        QImage img = bitmapWithCx(f.bitmapId, cx);
+        if (img.isNull()) return QBrush(Qt::transparent);
+        QBrush b(img);
+        b.setTransform(f.matrix);
+        return b;
+    }
+    }
+    return QBrush();
+}
+
+void Renderer::drawShape(QPainter& p, const Shape& s, const QTransform& m, const ColorTransform& cx)
+{
+    p.save();
+    p.setTransform(m);
+    double sc = scaleOf(m);
+    for (const ShapeLayer& L : s.layers) {
+        p.setPen(Qt::NoPen);
+        for (size_t i = 0; i < L.fillPaths.size() && i < L.styles.fills.size(); ++i) {
+            const QPainterPath& path = L.fillPaths[i];
+            if (path.isEmpty()) continue;
+            const FillStyle& f = L.styles.fills[i];
+            if (f.kind == FillKind::Bitmap) {
+                p.setRenderHint(QPainter::SmoothPixmapTransform, f.smooth && antialias_);
+                if (!f.repeat) {
+                    // Clipped bitmap: the picture once, inside the path.
+                    QImage img = bitmapWithCx(f.bitmapId, cx);
+                    if (img.isNull()) continue;
+                    p.save();
+                    p.setClipPath(path, Qt::IntersectClip);
+                    p.setTransform(f.matrix * m);
+                    p.drawImage(0, 0, img);
+                    p.restore();
+                    continue;
+                }
+            }
+            p.setBrush(brushFor(f, cx));
+            p.drawPath(path);
+        }
+        p.setBrush(Qt::NoBrush);
+        for (size_t i = 0; i < L.linePaths.size() && i < L.styles.lines.size(); ++i) {
+            const QPainterPath& path = L.linePaths[i];
+            if (path.isEmpty()) continue;
+            const LineStyle& l = L.styles.lines[i];
+            QPen pen;
+            if (l.hasFill && l.fill.kind != FillKind::Solid) pen.setBrush(brushFor(l.fill, cx));
+            else pen.setColor(cx.apply(l.color).toQColor());
+            // Strokes under a device pixel are drawn as one-pixel hairlines;
+            // non-scaling strokes keep their width in device pixels.
+            double w = l.width, dev = w * sc;
+            if (l.noHScale || l.noVScale) { pen.setCosmetic(true); pen.setWidthF(std::max(1.0, w / 20.0)); }
+            else if (dev < 1.0) { pen.setCosmetic(true); pen.setWidthF(1.0); }
+            else pen.setWidthF(w);
+            pen.setCapStyle(l.startCap == 1 ? Qt::FlatCap : l.startCap == 2 ? Qt::SquareCap : Qt::RoundCap);
+            pen.setJoinStyle(l.join == 1 ? Qt::BevelJoin : l.join == 2 ? Qt::MiterJoin : Qt::RoundJoin);
+            if (l.join == 2) pen.setMiterLimit(l.miterLimit);
+            p.setPen(pen);
+            p.drawPath(path);
+        }
+    }
+    p.restore();
+}
+
+void Renderer::drawText(QPainter& p, const StaticText& t, const QTransform& m, const ColorTransform& cx)
+{
+    p.save();
+    p.setPen(Qt::NoPen);
+    QTransform tm = t.matrix * m;
+    for (const TextRun& run : t.runs) {
+        const Font* f = movie_->font(run.fontId);
+        if (!f) continue;
+        double scale = run.height / (f->emSquare20 ? 20480.0 : 1024.0);
+        p.setBrush(cx.apply(run.color).toQColor());
+        double x = run.x;
+        for (const TextGlyph& g : run.glyphs) {
+            if (g.index < f->glyphPaths.size() && !f->glyphPaths[g.index].isEmpty()) {
+                p.setTransform(QTransform::fromScale(scale, scale) * QTransform::fromTranslate(x, run.y) * tm);
+                p.drawPath(f->glyphPaths[g.index]);
+            }
+            x += g.advance;
+        }
+    }
+    p.restore();
+}
+
+void Renderer::drawEditText(QPainter& p, const EditText& t, const QTransform& m, const ColorTransform& cx)
+{
+    p.save();
+    p.setTransform(m);
+    if (t.border) {
+        p.setPen(QPen(cx.apply(QColor(Qt::black)), 0));
+        p.setBrush(cx.apply(QColor(Qt::white)));
+        p.drawRect(t.bounds);
+    }
+    const Font* f = t.hasFont ? movie_->font(t.fontId) : nullptr;
+    QColor col = cx.apply(t.color).toQColor();
+    double gutter = 40;
+    QRectF box = t.bounds.adjusted(gutter + t.leftMargin, gutter, -gutter - t.rightMargin, -gutter);
+    QStringList lines = QString(t.text).replace("\r\n", "\n").replace('\r', '\n').split('\n');
+    if (f && t.useOutlines && !f->codes.empty()) {
+        double scale = t.height / (f->emSquare20 ? 20480.0 : 1024.0);
+        double ascent = f->hasLayout ? f->ascent * scale : t.height * 0.8;
+        double descent = f->hasLayout ? f->descent * scale : t.height * 0.2;
+        double y = box.top() + ascent;
+        p.setPen(Qt::NoPen);
+        p.setBrush(col);
+        for (const QString& line : lines) {
+            double width = 0;
+            for (QChar c : line) {
+                int g = f->glyphFor(c.unicode());
+                width += (g >= 0 && size_t(g) < f->advances.size()) ? f->advances[size_t(g)] * scale : t.height * 0.5;
+            }
+            double x = box.left() + t.indent;
+            if (t.align == 1) x = box.right() - width;
+            else if (t.align == 2) x = box.left() + (box.width() - width) / 2;
+            for (QChar c : line) {
+                int g = f->glyphFor(c.unicode());
+                if (g >= 0 && size_t(g) < f->glyphPaths.size()) {
+                    p.setTransform(QTransform::fromScale(scale, scale) * QTransform::fromTranslate(x, y) * m);
+                    p.drawPath(f->glyphPaths[size_t(g)]);
+                }
+                x += (g >= 0 && size_t(g) < f->advances.size()) ? f->advances[size_t(g)] * scale : t.height * 0.5;
+            }
+            y += ascent + descent + t.leading;
+        }
+    } else {
+        QFont font(f && !f->name.isEmpty() ? f->name : QStringLiteral("Liberation Sans"));
+        font.setPixelSize(std::max(1, int(std::lround(t.height))));
+        if (f) { font.setBold(f->bold); font.setItalic(f->italic); }
+        p.setFont(font);
+        p.setPen(col);
+        int flags = (t.align == 1 ? Qt::AlignRight : t.align == 2 ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop;
+        if (t.wordWrap) flags |= Qt::TextWordWrap;
+        p.drawText(box, flags, lines.join('\n'));
+    }
+    p.restore();
+}
+
+void Renderer::drawVideo(QPainter& p, uint16_t id, const Instance& in, const QTransform& m, const ColorTransform& cx)
+{
+    const VideoStreamDef* v = movie_->video(id);
+    if (!v) return;
+    auto& dec = videos_[id];
+    if (!dec) dec = std::make_unique<VideoDecoder>(*v);
+    QImage img = dec->frame(in.ratio);
+    if (img.isNull()) return;
+    p.save();
+    p.setRenderHint(QPainter::SmoothPixmapTransform, v->smoothing);
+    p.setTransform(m);
+    // The stream's declared size in twips, whatever the decoded size.
+    p.drawImage(QRectF(0, 0, v->width * 20.0, v->height * 20.0), img);
+    (void)cx;
+    p.restore();
+}
+
+QPainterPath Renderer::clipPath(const Instance& in, const QTransform& parent, int level, bool hitState)
+{
+    QPainterPath out;
+    if (level > movie_->limits().maxRenderDepth) return out;
+    const CharType* t = movie_->typeOf(in.charId);
+    if (!t) return out;
+    QTransform m = in.matrix * parent;
+    switch (*t) {
+    case CharType::Shape: if (auto* s = movie_->shape(in.charId)) out = m.map(s->outline()); break;
+    case CharType::Morph: if (auto* s = morphAt(in.charId, in.ratio)) out = m.map(s->outline()); break;
+    case CharType::Text:
+        if (auto* s = movie_->text(in.charId)) {
+            QTransform tm = s->matrix * m;
+            for (const TextRun& run : s->runs) {
+                const Font* f = movie_->font(run.fontId);
+                if (!f) continue;
+                double scale = run.height / (f->emSquare20 ? 20480.0 : 1024.0);
+                double x = run.x;
+                for (const TextGlyph& g : run.glyphs) {
+                    if (g.index < f->glyphPaths.size())
+                        out.addPath((QTransform::fromScale(scale, scale) * QTransform::fromTranslate(x, run.y) * tm).map(f->glyphPaths[g.index]));
+                    x += g.advance;
+                }
+            }
+        }
+        break;
+    case CharType::EditText: if (auto* s = movie_->editText(in.charId)) { QPainterPath r; r.addRect(s->bounds); out = m.map(r); } break;
+    case CharType::Bitmap: if (auto* b = movie_->bitmap(in.charId)) { QPainterPath r; r.addRect(0, 0, b->width() * 20.0, b->height() * 20.0); out = m.map(r); } break;
+    case CharType::Video: if (auto* v = movie_->video(in.charId)) { QPainterPath r; r.addRect(0, 0, v->width * 20.0, v->height * 20.0); out = m.map(r); } break;
+    case CharType::Sprite:
+        for (const ClipState& c : in.child)
+            for (const Instance& k : c.list)
+                if (k.clipDepth == 0) out.addPath(clipPath(k, m, level + 1, hitState));
+        break;
+    case CharType::Button:
+        if (auto* b = movie_->button(in.charId))
+            for (const ButtonRecord& r : b->records) {
+                if (!(r.states & (hitState ? 8 : in.buttonState))) continue;
+                if (movie_->typeOf(r.charId) && *movie_->typeOf(r.charId) == CharType::Button) continue;
+                Instance k; k.charId = r.charId; k.matrix = r.matrix;
+                out.addPath(clipPath(k, m, level + 1, hitState));
+            }
+        break;
+    default: break;
+    }
+    out.setFillRule(Qt::WindingFill);
+    return out;
+}
+
+QPainterPath Renderer::hitArea(const Instance& in, const QTransform& m, int level)
+{
+    return clipPath(in, m, level, true);
+}
+
+} // namespace swf
