@@ -36,11 +36,21 @@ session_launch() {
   SESSION_PID=$!
 }
 
+# Answers the system box a machine without a sound mixer shows during loading.
+session_dismiss_audio_box() {
+  local id
+  id="$(xdotool search --onlyvisible --name '^Pedavin$' 2>/dev/null | head -1)" || true
+  [[ -n "$id" ]] || return 0
+  xdotool windowfocus --sync "$id" key --clearmodifiers Return 2>/dev/null || true
+  SESSION_AUDIO_BOX=1
+}
+
 # Waits until the main window has been painted after loading.
 session_wait_ready() {
   local limite=$(( ${1:-30} * 20 )) i
   for ((i = 0; i < limite; i++)); do
     [[ -s "$PEDAVIN_PRET" ]] && return 0
+    (( i % 4 == 3 )) && session_dismiss_audio_box
     session_running || { echo "program ended during loading" >&2; cat "$SESSION_DIR/program.log" >&2; return 1; }
     sleep 0.05
   done
