@@ -25,8 +25,10 @@ int main(int argc, char** argv)
         return 1;
     }
     int frames = std::max(1, std::atoi(argv[2]));
+    // As a player shows it after that many ticks of the frame clock: actions
+    // run and sprites advance even when the main timeline is shorter.
     swf::Player player(movie);
-    player.seek(frames - 1);
+    for (int i = 1; i < frames; ++i) player.tick();
     QImage img = player.renderer().renderImage(player.root(), aa);
     if (!img.convertToFormat(QImage::Format_RGB32).save(QString::fromLocal8Bit(argv[3]))) {
         std::fprintf(stderr, "swf-render: cannot write %s\n", argv[3]);

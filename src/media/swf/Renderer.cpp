@@ -24,7 +24,9 @@ void Renderer::render(QPainter& p, const ClipState& root, const QTransform& stag
         p.setTransform(stageToDevice);
         p.fillRect(st, movie_->background().toQColor());
     }
-    p.setClipRect(stageToDevice.mapRect(st), Qt::IntersectClip);
+    p.setTransform(stageToDevice);
+    p.setClipRect(st, Qt::IntersectClip);
+    p.resetTransform();
     drawList(p, root.list, stageToDevice, ColorTransform(), 0);
     p.restore();
 }
@@ -143,6 +145,31 @@ QImage Renderer::bitmapWithCx(uint16_t id, const ColorTransform& cx)
     return out;
 }
 
+// Linear-RGB interpolation: Qt blends stops in sRGB, so the span between two
+// stops is cut into short pieces whose ends are blended in linear light.
+static QGradientStops linearRgbStops(const QGradientStops& in)
+{
+    auto toLin = [](double c) { return std::pow(c / 255.0, 2.2); };
+    auto toSrgb = [](double c) { c = std::pow(c, 1 / 2.2); return std::clamp(int(std::lround(c * 255.0)), 0, 255); };
+    QGradientStops out;
+    for (int i = 0; i + 1 < in.size(); ++i) {
+        const auto& a = in[i];
+        const auto& b = in[i + 1];
+        const int pieces = 16;
+        for (int k = 0; k < pieces; ++k) {
+            double t = double(k) / pieces;
+            QColor c;
+            c.setRgb(toSrgb(toLin(a.second.red()) * (1 - t) + toLin(b.second.red()) * t),
+                     toSrgb(toLin(a.second.green()) * (1 - t) + toLin(b.second.green()) * t),
+                     toSrgb(toLin(a.second.blue()) * (1 - t) + toLin(b.second.blue()) * t),
+                     int(std::lround(a.second.alpha() * (1 - t) + b.second.alpha() * t)));
+            out.push_back({a.first + (b.first - a.first) * t, c});
+        }
+    }
+    out.push_back(in.back());
+    return out;
+}
+
 QBrush Renderer::brushFor(const FillStyle& f, const ColorTransform& cx)
 {
     switch (f.kind) {
@@ -162,6 +189,7 @@ QBrush Renderer::brushFor(const FillStyle& f, const ColorTransform& cx)
         }
         if (stops.isEmpty()) return QBrush(Qt::transparent);
         if (stops.size() == 1) return QBrush(stops[0].second);
+        if (f.interpolation == 1) stops = linearRgbStops(stops);
         g.setStops(stops);
         QBrush b(g);
         b.setTransform(f.matrix);
@@ -190,7 +218,7 @@ void Renderer::drawShape(QPainter& p, const Shape& s, const QTransform& m, const
             if (path.isEmpty()) continue;
             const FillStyle& f = L.styles.fills[i];
             if (f.kind == FillKind::Bitmap) {
-                p.setRenderHint(QPainter::SmoothPixmapTransform, f.smooth && antialias_);
+                p.setRenderHint(QPainter::SmoothPixmapTransform, f.smooth);
                 if (!f.repeat) {
                     // Clipped bitmap: the picture once, inside the path.
                     QImage img = bitmapWithCx(f.bitmapId, cx);
