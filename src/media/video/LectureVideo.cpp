@@ -1,0 +1,213 @@
+#include "media/video/LectureVideo.h"
+
+#include <QPointer>
+#include <algorithm>
+#include <cmath>
+
+LectureVideo::LectureVideo(QObject* parent) : QObject(parent), fabrique_(&creerSortieAudioSysteme)
+{
+    minuterie_.setSingleShot(true);
+    minuterie_.setTimerType(Qt::PreciseTimer);
+    connect(&minuterie_, &QTimer::timeout, this, &LectureVideo::avancer);
+}
+
+LectureVideo::~LectureVideo() { suspendreLecture(); }
+
+void LectureVideo::definirSourceTemps(const SourceTemps* source)
+{
+    temps_ = source ? source : &tempsSysteme_;
+    horloge_.definirSource(*temps_);
+}
+
+void LectureVideo::definirFabriqueSortie(FabriqueSortieAudio fabrique)
+{
+    suspendreLecture();
+    sortie_.reset();
+    sortieEssayee_ = false;
+    fabrique_ = std::move(fabrique);
+}
+
+void LectureVideo::charger(const QString& chemin)
+{
+    suspendreLecture();
+    video_.fermer();
+    son_.fermer();
+    chemin_ = chemin;
+    position_ = 0;
+    derniere_ = 0;
+    positionAnnoncee_ = false;
+    intention_ = Intention::Aucune;
+    if (!chemin.isEmpty() && video_.ouvrir(chemin)) {
+        derniere_ = std::min(video_.derniereImage(), DerniereImageSuivie);
+        video_.allerA(0);
+        son_.ouvrir(chemin, video_.origineUs());
+    }
+    emit imageChangee();
+}
+
+const QImage& LectureVideo::image() { return video_.image(); }
+
+void LectureVideo::lire()
+{
+    if (!charge())
+        return;
+    intention_ = Intention::Lecture;
+    demarrerLecture();
+}
+
+void LectureVideo::arreter()
+{
+    intention_ = Intention::Arret;
+    suspendreLecture();
+}
+
+void LectureVideo::allerA(int image)
+{
+    if (!charge())
+        return;
+    const int k = std::clamp(image, 0, derniere_);
+    const bool change = k != position_;
+    position_ = k;
+    video_.allerA(k);
+    QPointer<LectureVideo> garde(this);
+    if (change)
+        emit imageChangee();
+    annoncer();
+    if (!garde || intention_ == Intention::Arret)
+        return;
+    if (!enLecture_) {
+        intention_ = Intention::Lecture;
+        demarrerLecture();
+    } else if (position_ >= derniere_) {
+        suspendreLecture(); // a seek to the last frame is the end, already reported
+    } else if (change) {
+        partirDePosition();
+        planifier();
+    }
+}
+
+void LectureVideo::annoncer()
+{
+    positionAnnoncee_ = true;
+    emit positionChangee(position_);
+}
+
+void LectureVideo::demarrerLecture()
+{
+    if (!charge() || enLecture_)
+        return;
+    enLecture_ = true;
+    QPointer<LectureVideo> garde(this);
+    if (position_ >= derniere_) {
+        if (!positionAnnoncee_)
+            annoncer();
+        if (garde)
+            suspendreLecture();
+        return;
+    }
+    if (!positionAnnoncee_) {
+        annoncer();
+        if (!garde || !enLecture_)
+            return;
+    }
+    partirDePosition();
+    planifier();
+}
+
+void LectureVideo::suspendreLecture()
+{
+    minuterie_.stop();
+    if (sortie_)
+        sortie_->arreter();
+    sonActif_ = false;
+    horloge_.partirDe(0); // lets go of the device; play sets the clock again
+    enLecture_ = false;
+    attente_.clear();
+}
+
+void LectureVideo::partirDePosition()
+{
+    const int64_t depart = video_.debutImageUs(position_);
+    if (sortie_)
+        sortie_->arreter();
+    sonActif_ = false;
+    attente_.clear();
+    ecritOctets_ = 0;
+    if (son_.ouvert()) {
+        if (!sortieEssayee_) {
+            sortieEssayee_ = true;
+            sortie_ = fabrique_ ? fabrique_() : nullptr;
+        }
+        if (sortie_) {
+            const FormatPcm format = sortie_->formatPropose(son_.formatSource());
+            son_.definirFormatSortie(format);
+            son_.allerA(depart);
+            sonActif_ = sortie_->demarrer(son_.formatSortie());
+        }
+    }
+    horloge_.partirDe(depart, sonActif_ ? sortie_.get() : nullptr);
+    remplirSon();
+}
+
+void LectureVideo::remplirSon()
+{
+    if (!sonActif_)
+        return;
+    const int parEchantillon = son_.formatSortie().canaux * 2;
+    for (int tours = 0; tours < 64; ++tours) {
+        qint64 libres = sortie_->octetsLibres();
+        libres -= libres % parEchantillon;
+        if (libres <= 0)
+            break;
+        if (attente_.isEmpty() && (!son_.lire(attente_, 8192) || attente_.isEmpty()))
+            break;
+        const qint64 pris = sortie_->ecrire(attente_.constData(), std::min<qint64>(libres, attente_.size()));
+        if (pris <= 0)
+            break;
+        attente_.remove(0, pris);
+        ecritOctets_ += pris;
+    }
+}
+
+void LectureVideo::avancer()
+{
+    if (!enLecture_)
+        return;
+    remplirSon();
+    if (horloge_.suitLeSon() && son_.fini() && attente_.isEmpty()) {
+        // The sound is over (or shorter than the picture): the steady clock
+        // takes over once the device has played what it was given.
+        const FormatPcm f = son_.formatSortie();
+        const qint64 ecritUs = f.valide() ? ecritOctets_ * 1000000 / f.octetsParSeconde() : 0;
+        if (sortie_->joueUs() >= ecritUs)
+            horloge_.lacherSon();
+    }
+    const double t = double(horloge_.tempsUs());
+    const int due = int(std::clamp(std::floor(t * imagesParSeconde() / 1e6 + 1e-9), 0.0, double(derniere_)));
+    if (due > position_) {
+        position_ = due;
+        video_.allerA(due);
+        QPointer<LectureVideo> garde(this);
+        emit imageChangee();
+        if (!garde)
+            return;
+        annoncer();
+        if (!garde || !enLecture_)
+            return;
+    }
+    if (position_ >= derniere_) {
+        suspendreLecture();
+        return;
+    }
+    planifier();
+}
+
+void LectureVideo::planifier()
+{
+    if (!enLecture_)
+        return;
+    const int64_t restant = video_.debutImageUs(position_ + 1) - horloge_.tempsUs();
+    const int64_t plafond = sonActif_ ? 20 : 500; // keep the device fed
+    const int64_t ms = std::clamp<int64_t>((restant + 999) / 1000, 1, plafond);
+    minuterie_.start(int(ms));
+}
