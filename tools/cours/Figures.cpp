@@ -158,8 +158,9 @@ constexpr double hBarre = 48, hEntete = 30, hLigne = 33, hOnglets = 38, lEnteteL
 
 bool nombre(const QString &s)
 {
+    // French input: decimal comma; a point makes a text, as in the program taught
     static const QRegularExpression re(
-        QStringLiteral("^[-+]?[0-9][0-9  ]*([,.][0-9]+)?\\s?(€|%)?$"));
+        QStringLiteral("^[-+]?[0-9][0-9  ]*(,[0-9]+)?\\s?(€|%)?$|^\\d{1,2}/\\d{1,2}/\\d{2,4}$"));
     return re.match(s).hasMatch();
 }
 

@@ -19,6 +19,9 @@ namespace {
 constexpr int resolution = 300;
 constexpr double mm = resolution / 25.4;
 constexpr double pt(double points) { return points * resolution / 72.0; }
+// Lengths in text formats (margins, paddings, borders, indents) are taken as
+// 96 dpi pixels and scaled to the device by the text layout itself.
+constexpr double pf(double points) { return points * 96.0 / 72.0; }
 
 const QColor bleu(22, 72, 130);
 const QColor grisTexte(90, 90, 90);
@@ -31,7 +34,8 @@ class Figures : public QObject, public QTextObjectInterface
     Q_INTERFACES(QTextObjectInterface)
 public:
     std::vector<Figure> figures;
-    double echelle = 1; // device pixels per figure unit
+    double echelle = 1;  // device pixels per figure unit
+    QRectF pageCourante; // in document coordinates
 
     QSizeF intrinsicSize(QTextDocument *, int, const QTextFormat &f) override
     {
@@ -40,6 +44,10 @@ public:
     }
     void drawObject(QPainter *p, const QRectF &r, QTextDocument *, int, const QTextFormat &f) override
     {
+        // The layout never splits a figure across pages, but it may ask for
+        // one that lies on the next page; the painter's clip does not hold it.
+        if (!pageCourante.contains(r.center()))
+            return;
         p->save();
         p->translate(r.topLeft());
         p->scale(echelle, echelle);
@@ -100,8 +108,8 @@ void enLigne(QTextCursor &c, const QString &s, const QTextCharFormat &base)
 QTextBlockFormat paragraphe(double avant, double apres)
 {
     QTextBlockFormat b;
-    b.setTopMargin(pt(avant));
-    b.setBottomMargin(pt(apres));
+    b.setTopMargin(pf(avant));
+    b.setBottomMargin(pf(apres));
     b.setLineHeight(118, QTextBlockFormat::ProportionalHeight);
     return b;
 }
@@ -110,19 +118,19 @@ void encadre(QTextCursor &c, const QString &etiquette, const QString &texte, QCo
 {
     QTextTableFormat t;
     t.setBackground(fond);
-    t.setBorder(pt(0.3));
+    t.setBorder(pf(0.75));
     t.setBorderBrush(trait);
     t.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-    t.setCellPadding(pt(6));
+    t.setCellPadding(pf(6));
     t.setCellSpacing(0);
     t.setWidth(QTextLength(QTextLength::PercentageLength, 100));
-    t.setTopMargin(pt(6));
-    t.setBottomMargin(pt(8));
+    t.setTopMargin(pf(8));
+    t.setBottomMargin(pf(10));
     QTextTable *table = c.insertTable(1, 1, t);
     QTextCursor dedans = table->cellAt(0, 0).firstCursorPosition();
     dedans.setBlockFormat(paragraphe(0, 0));
-    dedans.insertText(etiquette + QStringLiteral(" "), caracteres(10.5, true, trait.darker(130)));
-    enLigne(dedans, texte, caracteres(10.5));
+    dedans.insertText(etiquette + QStringLiteral(" "), caracteres(11, true, trait.darker(130)));
+    enLigne(dedans, texte, caracteres(11));
     c.movePosition(QTextCursor::End);
 }
 
@@ -141,16 +149,15 @@ void tableau(QTextCursor &c, const QStringList &lignes)
         cases << r;
     }
     QTextTableFormat t;
-    t.setBorder(pt(0.3));
+    t.setBorder(pf(0.75));
     t.setBorderBrush(QColor(160, 170, 185));
     t.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
     t.setBorderCollapse(true);
-    t.setCellPadding(pt(4));
+    t.setCellPadding(pf(4));
     t.setCellSpacing(0);
     t.setWidth(QTextLength(QTextLength::PercentageLength, 100));
-    t.setTopMargin(pt(4));
-    t.setBottomMargin(pt(8));
-    t.setHeaderRowCount(1);
+    t.setTopMargin(pf(4));
+    t.setBottomMargin(pf(8));
     QTextTable *table = c.insertTable(int(cases.size()), colonnes, t);
     for (int l = 0; l < cases.size(); ++l) {
         for (int k = 0; k < colonnes; ++k) {
@@ -162,7 +169,7 @@ void tableau(QTextCursor &c, const QStringList &lignes)
             }
             QTextCursor dedans = cell.firstCursorPosition();
             dedans.setBlockFormat(paragraphe(0, 0));
-            enLigne(dedans, cases[l].value(k), caracteres(10, l == 0));
+            enLigne(dedans, cases[l].value(k), caracteres(10.5, l == 0));
         }
     }
     c.movePosition(QTextCursor::End);
@@ -187,9 +194,9 @@ void construire(QTextDocument &d, const DocumentCours &doc, Figures &figures, QS
         sautAvant = false;
         if (blocVide) {
             c.setBlockFormat(f);
-            c.setBlockCharFormat(caracteres(11));
+            c.setBlockCharFormat(caracteres(11.5));
         } else {
-            c.insertBlock(f, caracteres(11));
+            c.insertBlock(f, caracteres(11.5));
         }
         blocVide = false;
     };
@@ -205,26 +212,26 @@ void construire(QTextDocument &d, const DocumentCours &doc, Figures &figures, QS
         genreListe = enListe ? b.genre : Bloc::Paragraphe;
         switch (b.genre) {
         case Bloc::Titre2: {
-            QTextBlockFormat f = paragraphe(12, 4);
+            QTextBlockFormat f = paragraphe(16, 6);
             f.setProperty(QTextFormat::UserProperty + 2, true);
             bloc(f);
             enLigne(c, b.texte, caracteres(14.5, true, bleu));
             break;
         }
         case Bloc::Titre3: {
-            QTextBlockFormat f = paragraphe(8, 3);
+            QTextBlockFormat f = paragraphe(10, 4);
             f.setProperty(QTextFormat::UserProperty + 2, true);
             bloc(f);
             enLigne(c, b.texte, caracteres(12, true, QColor(40, 40, 40)));
             break;
         }
         case Bloc::Paragraphe:
-            bloc(paragraphe(0, 6));
-            enLigne(c, b.texte, caracteres(11));
+            bloc(paragraphe(0, 8));
+            enLigne(c, b.texte, caracteres(11.5));
             break;
         case Bloc::Etape:
         case Bloc::Puce: {
-            bloc(paragraphe(0, 3));
+            bloc(paragraphe(0, 5));
             if (!liste) {
                 QTextListFormat lf;
                 lf.setStyle(b.genre == Bloc::Etape ? QTextListFormat::ListDecimal
@@ -234,7 +241,7 @@ void construire(QTextDocument &d, const DocumentCours &doc, Figures &figures, QS
             } else {
                 liste->add(c.block());
             }
-            enLigne(c, b.texte, caracteres(11));
+            enLigne(c, b.texte, caracteres(11.5));
             break;
         }
         case Bloc::Objectif:
@@ -253,7 +260,7 @@ void construire(QTextDocument &d, const DocumentCours &doc, Figures &figures, QS
             Figure f{b.typeFigure, b.texte, b.lignes, ++numeroFigure};
             if (const QString e = verifierFigure(f); !e.isEmpty() && erreur && erreur->isEmpty())
                 *erreur = QStringLiteral("figure %1 : %2").arg(numeroFigure).arg(e);
-            QTextBlockFormat bf = paragraphe(6, 10);
+            QTextBlockFormat bf = paragraphe(10, 14);
             bf.setAlignment(Qt::AlignHCenter);
             bf.setLineHeight(100, QTextBlockFormat::SingleHeight);
             bloc(bf);
@@ -326,10 +333,10 @@ int ecrirePdf(const QString &chemin, const DocumentCours &doc, QString *erreur)
     QTextDocument d;
     d.documentLayout()->setPaintDevice(&w);
     d.setDocumentMargin(0);
-    d.setIndentWidth(pt(14));
+    d.setIndentWidth(pf(14));
     d.setPageSize(contenu.size());
     QFont base(QStringLiteral("Liberation Sans"));
-    base.setPointSizeF(11);
+    base.setPointSizeF(11.5);
     d.setDefaultFont(base);
     Figures figures;
     figures.echelle = contenu.width() / largeurFigure;
@@ -378,6 +385,7 @@ int ecrirePdf(const QString &chemin, const DocumentCours &doc, QString *erreur)
         p.translate(contenu.left(), contenu.top() - i * contenu.height());
         const QRectF zone(0, i * contenu.height(), contenu.width(), contenu.height());
         p.setClipRect(zone);
+        figures.pageCourante = zone;
         QAbstractTextDocumentLayout::PaintContext ctx;
         ctx.clip = zone;
         d.documentLayout()->draw(&p, ctx);

@@ -94,7 +94,7 @@ int numero(const QString &deuxChiffres) { return deuxChiffres.toInt(); }
 
 bool evaluation(const QString &texte)
 {
-    return texte.startsWith(QLatin1String("Questionnaire N°")) || texte.startsWith(QLatin1String("Test N°"));
+    return texte.startsWith(QStringLiteral("Questionnaire N°")) || texte.startsWith(QStringLiteral("Test N°"));
 }
 
 QString intituleChapitre(const QString &texte)
@@ -269,9 +269,9 @@ int main(int argc, char **argv)
             for (const Source &d : documents) {
                 if (d.niveau != Niveau::Lecon)
                     continue;
-                if (d.texte.startsWith(QLatin1String("Questionnaire N°")))
+                if (d.texte.startsWith(QStringLiteral("Questionnaire N°")))
                     ++nQuestionnaires;
-                else if (d.texte.startsWith(QLatin1String("Test N°")))
+                else if (d.texte.startsWith(QStringLiteral("Test N°")))
                     ++nTests;
                 else
                     ++nLecons;
