@@ -1,6 +1,7 @@
 #include "app/Modal.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QMessageBox>
 
 namespace {
@@ -11,9 +12,18 @@ public:
 };
 ExecuteurReel reel;
 ExecuteurModal* courant = &reel;
+qint64 attenteCumulee = 0;
 } // namespace
 
-void executerModal(QDialog& fenetre) { courant->executer(fenetre); }
+void executerModal(QDialog& fenetre)
+{
+    QElapsedTimer t;
+    t.start();
+    courant->executer(fenetre);
+    attenteCumulee += t.elapsed();
+}
+
+qint64 attenteModaleMs() { return attenteCumulee; }
 
 void definirExecuteurModal(ExecuteurModal* executeur) { courant = executeur ? executeur : &reel; }
 

@@ -14,6 +14,8 @@ public:
 };
 
 void executerModal(QDialog& fenetre);
+// Time spent so far in modal windows, waiting for the user.
+qint64 attenteModaleMs();
 // nullptr restores the real modal loop.
 void definirExecuteurModal(ExecuteurModal* executeur);
 

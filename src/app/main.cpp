@@ -2,6 +2,7 @@
 #include "app/Fenetres.h"
 #include "app/Form1.h"
 #include "app/Form5.h"
+#include "app/Modal.h"
 #include "plateforme/Services.h"
 
 #include <QApplication>
@@ -23,7 +24,8 @@ void signalerPret(Form1* f)
             const QByteArray t0 = qgetenv("PEDAVIN_T0");
             if (!t0.isEmpty())
                 sortie.write(QByteArray::number(QDateTime::currentMSecsSinceEpoch() - t0.toLongLong()));
-            sortie.write("\n");
+            // Then the time the user spent answering boxes during loading.
+            sortie.write(" " + QByteArray::number(attenteModaleMs()) + "\n");
         }
         if (qEnvironmentVariableIntValue("PEDAVIN_QUITTER_APRES_AFFICHAGE"))
             QCoreApplication::quit();
