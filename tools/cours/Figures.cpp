@@ -658,7 +658,13 @@ void dessinerMenu(QPainter &p, const Figure &f)
             sous << l.mid(2);
     }
     auto liste = [&](QPointF coin, const QStringList &entrees, double *yChoisi) {
-        const double l = 330;
+        double l = 330;
+        for (const QString &e : entrees) {
+            const QStringList parts = e.split('|');
+            const double t = QFontMetricsF(fonte(19, true)).horizontalAdvance(parts[0])
+                             + (parts.size() > 1 ? QFontMetricsF(fonte(17)).horizontalAdvance(parts[1]) + 30 : 0);
+            l = qMax(l, t + 70);
+        }
         p.setPen(QPen(bordure, 1.5));
         p.setBrush(Qt::white);
         p.drawRect(QRectF(coin.x(), coin.y(), l, entrees.size() * 34 + 8));
@@ -690,12 +696,13 @@ void dessinerMenu(QPainter &p, const Figure &f)
                       Qt::AlignVCenter | Qt::AlignRight, 17, false, QColor(90, 90, 90));
             y += 34;
         }
+        return l;
     };
     double yChoisi = -1;
-    liste(QPointF(titre.left(), titre.bottom() + 2), items, &yChoisi);
+    const double largeur = liste(QPointF(titre.left(), titre.bottom() + 2), items, &yChoisi);
     if (!sous.isEmpty() && yChoisi >= 0) {
-        texte(p, QRectF(titre.left() + 300, yChoisi, 26, 34), QStringLiteral("▸"), Qt::AlignCenter, 20);
-        liste(QPointF(titre.left() + 330, yChoisi - 4), sous, nullptr);
+        texte(p, QRectF(titre.left() + largeur - 30, yChoisi, 26, 34), QStringLiteral("▸"), Qt::AlignCenter, 20);
+        liste(QPointF(titre.left() + largeur, yChoisi - 4), sous, nullptr);
     }
 }
 
@@ -725,7 +732,7 @@ void dessinerDialogue(QPainter &p, const Figure &f)
 {
     const auto par = parametres(f);
     const double h = hauteurDialogue(f);
-    const QRectF cadre(100, 0, 800, h);
+    const QRectF cadre(50, 0, 900, h);
     p.setPen(QPen(QColor(90, 90, 90), 2));
     p.setBrush(interfaceGris);
     p.drawRect(cadre);
@@ -736,15 +743,24 @@ void dessinerDialogue(QPainter &p, const Figure &f)
           true, Qt::white);
     double x = cadre.left() + 20;
     const QStringList onglets = liste(par.value("onglets"));
+    // the tab row shrinks its type to stay inside the box
+    double taille = 18;
+    for (; taille > 12; taille -= 1) {
+        double total = 0;
+        for (const QString &o : onglets)
+            total += QFontMetricsF(fonte(taille, true)).horizontalAdvance(o) + 22;
+        if (total <= cadre.width() - 40)
+            break;
+    }
     for (QString o : onglets) {
         const bool courant = o.endsWith('*');
         if (courant)
             o.chop(1);
-        const double l = QFontMetricsF(fonte(18, courant)).horizontalAdvance(o) + 28;
+        const double l = QFontMetricsF(fonte(taille, courant)).horizontalAdvance(o) + 20;
         p.setPen(QPen(bordure, 1));
         p.setBrush(courant ? QColor(250, 250, 250) : QColor(225, 225, 225));
         p.drawRect(QRectF(x, 50, l, 34));
-        texte(p, QRectF(x, 50, l, 34), o, Qt::AlignCenter, 18, courant);
+        texte(p, QRectF(x, 50, l, 34), o, Qt::AlignCenter, taille, courant);
         x += l + 2;
     }
     const double y0 = onglets.isEmpty() ? 56 : 84;
