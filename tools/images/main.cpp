@@ -242,7 +242,7 @@ QImage bouton(const QString &mot, bool accepte)
     return img;
 }
 
-// Pointing hand; its hot spot is the fingertip at (10, 2).
+// Pointing hand; its hot spot is the fingertip at (10, 1).
 QImage main_()
 {
     QImage img = nouvelle(32, 32);
