@@ -54,13 +54,13 @@ void NoeudLecon::setImage(int numero)
 QFont NoeudLecon::font() const { return element_->font(0); }
 double NoeudLecon::taillePolice() const { return element_->font(0).pointSizeF(); }
 
-void NoeudLecon::appliquerPolice(const QFont& f) { element_->setFont(0, f); }
+void NoeudLecon::setFont(const QFont& f) { element_->setFont(0, f); }
 
 void NoeudLecon::setTaillePolice(double points)
 {
     QFont f = font();
     f.setPointSizeF(points);
-    appliquerPolice(f);
+    setFont(f);
 }
 
 bool NoeudLecon::gras() const { return font().bold(); }
@@ -69,7 +69,7 @@ void NoeudLecon::setGras(bool oui)
 {
     QFont f = font();
     f.setBold(oui);
-    appliquerPolice(f);
+    setFont(f);
 }
 
 bool NoeudLecon::souligne() const { return font().underline(); }
@@ -78,7 +78,7 @@ void NoeudLecon::setSouligne(bool oui)
 {
     QFont f = font();
     f.setUnderline(oui);
-    appliquerPolice(f);
+    setFont(f);
 }
 
 bool NoeudLecon::expanded() const { return element_->isExpanded(); }
@@ -95,7 +95,9 @@ ArbreLecons::ArbreLecons(QWidget* parent)
     // the view's selection would paint over it.
     setSelectionMode(QAbstractItemView::NoSelection);
     setFocusPolicy(Qt::NoFocus);
+    // Pointer moves without a button feed the status line.
     setMouseTracking(true);
+    viewport()->setMouseTracking(true);
     setIconSize(QSize(12, 12));
     QPalette p = palette();
     p.setColor(QPalette::Base, vertClair);

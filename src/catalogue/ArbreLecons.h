@@ -38,6 +38,7 @@ public:
     void setImage(int numero);
 
     QFont font() const;
+    void setFont(const QFont& f);
     double taillePolice() const;
     void setTaillePolice(double points);
     bool gras() const;
@@ -54,7 +55,6 @@ public:
 private:
     friend class ArbreLecons;
     NoeudLecon() = default;
-    void appliquerPolice(const QFont& f);
 
     int index_ = 0;
     QString cle_;
