@@ -194,8 +194,9 @@ void AudioMixer::start(const SoundStart& s)
 
 void AudioMixer::streamFrame(int frame)
 {
+    // The frame number is the master: each frame's sound starts where that frame starts.
     if (!sink_ || !movie_->mainTimeline().stream.present) return;
-    if (streamPos_ < 0) seekStream(frame);
+    streamPos_ = int64_t(frame) * int64_t(framesPerTick(*movie_));
 }
 
 void AudioMixer::seekStream(int frame)

@@ -1,0 +1,112 @@
+#include "Fixtures.h"
+#include "Player.h"
+#include <gtest/gtest.h>
+
+using namespace fixtures;
+
+namespace {
+QImage render(const QByteArray& swf, int ticks = 0)
+{
+    swf::Player p(load(swf));
+    for (int i = 0; i < ticks; ++i) p.tick();
+    return p.renderer().renderImage(p.root(), false);
+}
+QColor at(const QImage& i, int x, int y) { return i.pixelColor(x, y); }
+}
+
+TEST(SwfRender, solidShapeOverBackground)
+{
+    Writer w(40, 30, 12);
+    w.setBackground(0x336699);
+    w.place(1, rectShape(w, 10, 10, 10, 10, 0xFFFF0000), 0, 0);
+    w.showFrame();
+    QImage img = render(w.finish());
+    ASSERT_EQ(img.size(), QSize(40, 30));
+    EXPECT_EQ(at(img, 2, 2), QColor(0x33, 0x66, 0x99));
+    EXPECT_EQ(at(img, 15, 15), QColor(255, 0, 0));
+    EXPECT_EQ(at(img, 25, 15), QColor(0x33, 0x66, 0x99));
+}
+
+TEST(SwfRender, depthOrderAndColourTransform)
+{
+    Writer w(40, 40, 12);
+    w.setBackground(0xFFFFFF);
+    uint16_t red = rectShape(w, 0, 0, 20, 20, 0xFFFF0000);
+    uint16_t blue = rectShape(w, 10, 10, 20, 20, 0xFF0000FF);
+    w.place(2, blue);
+    w.place(1, red);
+    swfw::Place p;
+    p.depth = 3; p.charId = red; p.hasMatrix = true; p.matrix = QTransform::fromTranslate(0, 600);
+    p.hasCx = true; p.mult[0] = 0; p.add[1] = 255; // red -> green
+    w.place(p);
+    w.showFrame();
+    QImage img = render(w.finish());
+    EXPECT_EQ(at(img, 15, 15), QColor(0, 0, 255)); // depth 2 over depth 1
+    EXPECT_EQ(at(img, 5, 5), QColor(255, 0, 0));
+    EXPECT_EQ(at(img, 5, 35), QColor(0, 255, 0));
+}
+
+TEST(SwfRender, clipDepthMasksTheDepthsAbove)
+{
+    Writer w(40, 40, 12);
+    w.setBackground(0xFFFFFF);
+    uint16_t mask = rectShape(w, 0, 0, 20, 40, 0xFF000000);
+    uint16_t green = rectShape(w, 0, 0, 40, 40, 0xFF00FF00);
+    swfw::Place m;
+    m.depth = 1; m.charId = mask; m.clipDepth = 2;
+    w.place(m);
+    w.place(2, green);
+    w.showFrame();
+    QImage img = render(w.finish());
+    EXPECT_EQ(at(img, 10, 20), QColor(0, 255, 0));
+    EXPECT_EQ(at(img, 30, 20), QColor(255, 255, 255)); // masked out; the mask itself is not drawn
+}
+
+TEST(SwfRender, linearGradientRunsAcross)
+{
+    Writer w(100, 10, 12);
+    swfw::ShapeBuilder s;
+    int f = s.addFill(swfw::Fill::linear(0, 0, 2000, 200, {{0, 0xFF000000}, {255, 0xFFFFFFFF}}));
+    s.rect(0, 0, 2000, 200, f);
+    w.place(1, w.defineShape(s));
+    w.showFrame();
+    QImage img = render(w.finish());
+    EXPECT_LT(at(img, 2, 5).red(), 20);
+    EXPECT_GT(at(img, 97, 5).red(), 235);
+    EXPECT_NEAR(at(img, 50, 5).red(), 128, 12);
+}
+
+TEST(SwfRender, bitmapFillShowsTheBitmap)
+{
+    Writer w(20, 20, 12);
+    QImage img(4, 4, QImage::Format_ARGB32);
+    img.fill(QColor(0, 128, 255));
+    uint16_t bm = w.defineBitmap(img);
+    swfw::ShapeBuilder s;
+    int f = s.addFill(swfw::Fill::bitmap(bm, 0, 0, 2, false, false));
+    s.rect(0, 0, 160, 160, f);
+    w.place(1, w.defineShape(s));
+    w.showFrame();
+    QImage out = render(w.finish());
+    EXPECT_EQ(at(out, 3, 3), QColor(0, 128, 255));
+    EXPECT_EQ(at(out, 15, 15), QColor(255, 255, 255));
+}
+
+TEST(SwfRender, spriteChildrenFollowTheirOwnClock)
+{
+    Writer w(40, 20, 12);
+    w.setBackground(0xFFFFFF);
+    uint16_t red = rectShape(w, 0, 0, 10, 10, 0xFFFF0000);
+    swfw::TimelineBuilder sp;
+    sp.place(1, red, 0, 0);
+    sp.showFrame();
+    sp.move(1, QTransform::fromTranslate(400, 0));
+    sp.showFrame();
+    w.place(1, w.defineSprite(sp));
+    w.showFrame(); // one main frame only
+    QByteArray b = w.finish();
+    QImage f1 = render(b, 0), f2 = render(b, 1);
+    EXPECT_EQ(at(f1, 5, 5), QColor(255, 0, 0));
+    EXPECT_EQ(at(f2, 5, 5), QColor(255, 255, 255));
+    EXPECT_EQ(at(f2, 25, 5), QColor(255, 0, 0));
+}
