@@ -4,6 +4,8 @@
 #include "OutilsVideo.h"
 #include "media/video/LectureVideo.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -16,8 +18,16 @@ const std::vector<int>& positions(const Annonces& a) { return a.valeurs; }
 class Lecture : public testing::Test
 {
 protected:
+    // The player lets go of its output while the fakes are still there.
+    void TearDown() override { lecture.definirFabriqueSortie({}); }
+
     // No sound device unless a test gives one.
     void charger(const char* nom, SortieAudioFactice* son = nullptr)
+    {
+        preparer(son);
+        lecture.charger(videoTest(nom));
+    }
+    void preparer(SortieAudioFactice* son = nullptr)
     {
         lecture.definirSourceTemps(&temps);
         lecture.definirFabriqueSortie([this, son]() -> std::unique_ptr<SortieAudio> {
@@ -25,7 +35,6 @@ protected:
                 return nullptr;
             return std::unique_ptr<SortieAudio>(new Relais(*son));
         });
-        lecture.charger(videoTest(nom));
     }
     // Moves the time on and lets playback catch up.
     void avancerDe(int64_t us)
@@ -53,6 +62,7 @@ protected:
     };
 
     SourceTempsManuelle temps;
+    SortieAudioFactice sortie; // outlives the player, which holds it through a Relais
     LectureVideo lecture;
 };
 
@@ -236,6 +246,43 @@ TEST_F(Lecture, FichiersDefectueux)
     }
 }
 
+// Damage spread over the headers and the index, where sizes, rates, counts and
+// offsets live: whatever the values read, loading, seeking and playing end.
+TEST_F(Lecture, EnTetesEtIndexAbimes)
+{
+    QFile source(videoTest("mpeg4_mp3.avi"));
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    const QByteArray original = source.readAll();
+    QTemporaryDir dossier;
+    std::vector<qsizetype> positionsAbimees;
+    for (qsizetype o = 8; o < 2200; o += 53)
+        positionsAbimees.push_back(o);
+    for (qsizetype o = original.size() - 1200; o < original.size(); o += 97)
+        positionsAbimees.push_back(o); // the index at the end of the file
+    for (const char valeur : {'\xff', '\x00', '\x7f'}) {
+        for (qsizetype o : positionsAbimees) {
+            SCOPED_TRACE(testing::Message() << "offset " << o << " value " << int(valeur));
+            QByteArray abime = original;
+            for (qsizetype i = o; i < std::min(o + 4, abime.size()); ++i)
+                abime[i] = valeur;
+            const QString chemin = dossier.filePath("abime.avi");
+            QFile f(chemin);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(abime);
+            f.close();
+            preparer();
+            lecture.charger(chemin);
+            if (!lecture.charge())
+                continue;
+            EXPECT_LE(lecture.derniereImage(), LectureVideo::DerniereImageSuivie);
+            lecture.allerA(lecture.derniereImage());
+            lecture.allerA(3);
+            for (int i = 0; i < 20 && lecture.enLecture(); ++i)
+                avancerDe(Periode);
+        }
+    }
+}
+
 TEST_F(Lecture, TronqueJoueCeQuiRestePuisSarrete)
 {
     charger("tronque.avi");
@@ -269,7 +316,6 @@ protected:
         }
         return sortie.recuUs();
     }
-    SortieAudioFactice sortie;
 };
 
 TEST_P(Son, DecodeToutLeSonAuBonEndroit)
@@ -330,21 +376,20 @@ INSTANTIATE_TEST_SUITE_P(Codecs, Son,
 
 TEST_F(Lecture, SansPeripheriqueOuRefuseLeSonSeTait)
 {
-    SortieAudioFactice refus;
-    refus.accepte = false;
-    for (SortieAudioFactice* s : {static_cast<SortieAudioFactice*>(nullptr), &refus}) {
+    sortie.accepte = false;
+    for (SortieAudioFactice* s : {static_cast<SortieAudioFactice*>(nullptr), &sortie}) {
         charger("msvideo1_pcm.avi", s);
         ASSERT_TRUE(lecture.aDuSon());
         lecture.lire();
         avancerDe(12 * Periode);
         EXPECT_EQ(lecture.position(), 12);
-        EXPECT_TRUE(refus.recu.isEmpty());
+        EXPECT_TRUE(sortie.recu.isEmpty());
     }
+    EXPECT_EQ(sortie.demarrages, 1);
 }
 
 TEST_F(Lecture, LeSonEstReechantillonneAuFormatDuPeripherique)
 {
-    SortieAudioFactice sortie;
     sortie.impose = FormatPcm{48000, 2};
     charger("mjpeg_adpcm_ima.avi", &sortie);
     lecture.lire();
