@@ -32,7 +32,7 @@ fi
 lecon640="$dossier/lecon_640_mpeg4.avi"
 if [[ ! -f $lecon640 ]]; then
   ff -f lavfi -i "testsrc2=s=640x480:r=25" -f lavfi -i "sine=f=440:r=22050" -t 10 \
-     -c:v mpeg4 -q:v 4 -g 50 -c:a libmp3lame -b:a 64k -f avi "$lecon640.part" && mv "$lecon640.part" "$lecon640"
+     -c:v mpeg4 -q:v 4 -g 50 -c:a libmp3lame -b:a 64k -avoid_negative_ts disabled -f avi "$lecon640.part" && mv "$lecon640.part" "$lecon640"
 fi
 lecon320="$dossier/lecon_320_cinepak.avi"
 if [[ ! -f $lecon320 ]]; then

@@ -291,8 +291,10 @@ void DecodeurVideo::allerA(int k)
     if (!codec_)
         return;
     k = std::clamp(k, 0, std::max(derniere_, 0));
-    const bool tenue = numCourante_ >= 0 && numCourante_ <= k
-                       && ((numSuivante_ >= 0 && numSuivante_ > k) || finFlux_);
+    // Nothing to decode when the picture held is still the one for k, or when
+    // k comes before the first picture of the file.
+    const bool tenue = numCourante_ >= 0 ? numCourante_ <= k && ((numSuivante_ >= 0 && numSuivante_ > k) || finFlux_)
+                                         : depuisDebut_ && numSuivante_ > k;
     if (tenue)
         return;
     const int clef = clefAvant(k);

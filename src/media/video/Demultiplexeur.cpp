@@ -68,7 +68,7 @@ bool Demultiplexeur::lire(AVPacket* paquet)
             av_packet_unref(paquet);
             continue;
         }
-        if (r == AVERROR_EOF || avio_feof(contexte_->pb))
+        if (r == AVERROR_EOF || !contexte_->pb || avio_feof(contexte_->pb))
             return false;
         const int64_t position = avio_tell(contexte_->pb);
         if (position == dernierePosition) {

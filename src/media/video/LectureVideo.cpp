@@ -146,6 +146,8 @@ void LectureVideo::partirDePosition()
         }
     }
     horloge_.partirDe(depart, sonActif_ ? sortie_.get() : nullptr);
+    dernierJoueUs_ = sonActif_ ? sortie_->joueUs() : 0;
+    joueChangeA_ = temps_->microsecondes();
     remplirSon();
 }
 
@@ -174,12 +176,18 @@ void LectureVideo::avancer()
     if (!enLecture_)
         return;
     remplirSon();
-    if (horloge_.suitLeSon() && son_.fini() && attente_.isEmpty()) {
-        // The sound is over (or shorter than the picture): the steady clock
-        // takes over once the device has played what it was given.
+    if (horloge_.suitLeSon()) {
+        const int64_t joue = sortie_->joueUs();
+        const int64_t maintenant = temps_->microsecondes();
+        if (joue != dernierJoueUs_) {
+            dernierJoueUs_ = joue;
+            joueChangeA_ = maintenant;
+        }
         const FormatPcm f = son_.formatSortie();
         const qint64 ecritUs = f.valide() ? ecritOctets_ * 1000000 / f.octetsParSeconde() : 0;
-        if (sortie_->joueUs() >= ecritUs)
+        // The sound is over (or shorter than the picture) once the device has
+        // played what it was given; or the device has stopped playing.
+        if ((son_.fini() && attente_.isEmpty() && joue >= ecritUs) || maintenant - joueChangeA_ > SonBloqueUs)
             horloge_.lacherSon();
     }
     const double t = double(horloge_.tempsUs());

@@ -90,6 +90,12 @@ private:
     Intention intention_ = Intention::Aucune;
     bool enLecture_ = false;
 
+    // A device that stops playing (suspended, stuck) must not freeze the
+    // picture: after this long without progress the steady clock takes over.
+    static constexpr int64_t SonBloqueUs = 1000000;
+    int64_t dernierJoueUs_ = 0;
+    int64_t joueChangeA_ = 0;  // steady time of the last progress of the sound
+
     QByteArray attente_;      // decoded sound the device has not taken yet
     qint64 ecritOctets_ = 0;  // sound handed to the device since the clock started
     bool sonActif_ = false;

@@ -366,6 +366,21 @@ TEST_P(Son, LImageSuitLeSonJoue)
     EXPECT_EQ(lecture.position(), 20);
 }
 
+TEST_F(Lecture, UnPeripheriqueQuiNeJouePlusNeFigePasLImage)
+{
+    charger("msvideo1_pcm.avi", &sortie);
+    lecture.lire();
+    sortie.joue = 500000;
+    lecture.avancer();
+    EXPECT_EQ(lecture.position(), 5);
+    for (int i = 0; i < 15; ++i)
+        avancerDe(Periode); // 1.5 s during which the device plays nothing more
+    EXPECT_GT(lecture.position(), 5);
+    const int apres = lecture.position();
+    avancerDe(10 * Periode);
+    EXPECT_EQ(lecture.position(), apres + 10) << "the steady clock goes on from there";
+}
+
 INSTANTIATE_TEST_SUITE_P(Codecs, Son,
                          testing::Values(CasSon{"msvideo1_pcm.avi"}, CasSon{"cinepak_adpcm_ms.avi"},
                                          CasSon{"mjpeg_adpcm_ima.avi"}, CasSon{"mpeg4_mp3.avi"}),
