@@ -26,6 +26,7 @@ void PrintTo(const CasVideo& c, std::ostream* os) { *os << c.nom; }
 const CasVideo casVideos[] = {
     {"msvideo1_pcm.avi", 59},    {"cinepak_adpcm_ms.avi", 59}, {"mjpeg_adpcm_ima.avi", 59},
     {"mpeg4_mp3.avi", 59},       {"msmpeg4v3.avi", 59},        {"brut.avi", 59},
+    {"msrle.avi", 59},           {"tscc.avi", 59},
     {"trous.avi", 59, 20, 24},
 };
 
