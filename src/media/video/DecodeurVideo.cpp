@@ -235,11 +235,7 @@ bool DecodeurVideo::decoderSuivante()
         const int r = avcodec_receive_frame(codec_, recue_);
         if (r == 0) {
             const int64_t ts = recue_->best_effort_timestamp;
-            int k = ts != AV_NOPTS_VALUE ? numeroDe(ts) : dernierNumero_ + 1;
-            if (k <= dernierNumero_ && ts == AV_NOPTS_VALUE)
-                k = dernierNumero_ + 1;
-            if (k < 0)
-                k = 0;
+            const int k = std::max(0, ts != AV_NOPTS_VALUE ? numeroDe(ts) : dernierNumero_ + 1);
             dernierNumero_ = std::max(dernierNumero_, k);
             av_frame_unref(suivante_);
             av_frame_move_ref(suivante_, recue_);
@@ -247,10 +243,6 @@ bool DecodeurVideo::decoderSuivante()
             return true;
         }
         if (r == AVERROR_EOF) {
-            finFlux_ = true;
-            return false;
-        }
-        if (r != AVERROR(EAGAIN) && vidange_) {
             finFlux_ = true;
             return false;
         }

@@ -32,6 +32,7 @@ void LectureVideo::charger(const QString& chemin)
     suspendreLecture();
     video_.fermer();
     son_.fermer();
+    ++chargements_;
     chemin_ = chemin;
     position_ = 0;
     derniere_ = 0;
@@ -70,10 +71,11 @@ void LectureVideo::allerA(int image)
     position_ = k;
     video_.allerA(k);
     QPointer<LectureVideo> garde(this);
+    const quint64 chargement = chargements_;
     if (change)
         emit imageChangee();
     annoncer();
-    if (!garde || intention_ == Intention::Arret)
+    if (!garde || chargement != chargements_ || intention_ == Intention::Arret)
         return;
     if (!enLecture_) {
         intention_ = Intention::Lecture;
@@ -98,16 +100,17 @@ void LectureVideo::demarrerLecture()
         return;
     enLecture_ = true;
     QPointer<LectureVideo> garde(this);
+    const quint64 chargement = chargements_;
     if (position_ >= derniere_) {
         if (!positionAnnoncee_)
             annoncer();
-        if (garde)
+        if (garde && chargement == chargements_)
             suspendreLecture();
         return;
     }
     if (!positionAnnoncee_) {
         annoncer();
-        if (!garde || !enLecture_)
+        if (!garde || chargement != chargements_ || !enLecture_)
             return;
     }
     partirDePosition();
@@ -196,11 +199,12 @@ void LectureVideo::avancer()
         position_ = due;
         video_.allerA(due);
         QPointer<LectureVideo> garde(this);
+        const quint64 chargement = chargements_;
         emit imageChangee();
-        if (!garde)
+        if (!garde || chargement != chargements_)
             return;
         annoncer();
-        if (!garde || !enLecture_)
+        if (!garde || chargement != chargements_ || !enLecture_)
             return;
     }
     if (position_ >= derniere_) {

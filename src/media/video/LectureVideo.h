@@ -83,6 +83,9 @@ private:
     HorlogeLecture horloge_{tempsSysteme_};
     QTimer minuterie_;
 
+    // Counts loads, so code that reported a position can tell whether the
+    // slot that heard it loaded another file.
+    quint64 chargements_ = 0;
     QString chemin_;
     int derniere_ = 0;
     int position_ = 0;

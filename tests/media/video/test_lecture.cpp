@@ -179,6 +179,25 @@ TEST_F(Lecture, ArretEtRembobinageDepuisLAnnonceDeLaFin)
     EXPECT_EQ(lireMotif(lecture.image()), 0);
 }
 
+// A window that hears a seek and loads another video in its slot: the new
+// video waits, stopped on its first frame.
+TEST_F(Lecture, UneAutreVideoChargeeDepuisLAnnonce)
+{
+    charger("msvideo1_pcm.avi");
+    bool fait = false;
+    QObject::connect(&lecture, &LectureVideo::positionChangee, [&](int) {
+        if (!fait) {
+            fait = true;
+            lecture.charger(videoTest("cinepak_adpcm_ms.avi"));
+        }
+    });
+    lecture.allerA(10);
+    EXPECT_EQ(lecture.chemin(), videoTest("cinepak_adpcm_ms.avi"));
+    EXPECT_FALSE(lecture.enLecture());
+    EXPECT_EQ(lecture.position(), 0);
+    EXPECT_EQ(lireMotif(lecture.image()), 0);
+}
+
 TEST_F(Lecture, CheminVideDecharge)
 {
     charger("msvideo1_pcm.avi");
