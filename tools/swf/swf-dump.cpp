@@ -22,7 +22,9 @@ int main(int argc, char** argv)
             for (auto& L : s->layers) {
                 for (size_t i = 0; i < L.fillPaths.size(); ++i) {
                     QRectF b = L.fillPaths[i].boundingRect();
-                    std::printf("\n   fill %zu kind %d elems %d [%g,%g %gx%g]", i, int(L.styles.fills[i].kind), int(L.fillPaths[i].elementCount()), b.x(), b.y(), b.width(), b.height());
+                    const auto& fs = L.styles.fills[i];
+                    std::printf("\n   fill %zu kind %d elems %d [%g,%g %gx%g] m(%g %g %g %g %g %g) rep%d smooth%d", i, int(fs.kind), int(L.fillPaths[i].elementCount()), b.x(), b.y(), b.width(), b.height(),
+                                fs.matrix.m11(), fs.matrix.m12(), fs.matrix.m21(), fs.matrix.m22(), fs.matrix.dx(), fs.matrix.dy(), fs.repeat, fs.smooth);
                 }
                 for (size_t i = 0; i < L.linePaths.size(); ++i)
                     std::printf("\n   line %zu width %g elems %d", i, L.styles.lines[i].width, int(L.linePaths[i].elementCount()));

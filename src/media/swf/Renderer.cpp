@@ -145,29 +145,58 @@ QImage Renderer::bitmapWithCx(uint16_t id, const ColorTransform& cx)
     return out;
 }
 
-// Linear-RGB interpolation: Qt blends stops in sRGB, so the span between two
-// stops is cut into short pieces whose ends are blended in linear light.
-static QGradientStops linearRgbStops(const QGradientStops& in)
+// The 256-entry colour ramp Flash builds for a gradient: stop ratios 0..255
+// index the entries; between stops colours blend in sRGB or, for linear-RGB
+// gradients, in linear light; stops sharing a ratio each take one entry
+// from that ratio on, the last of them starting the next blend.
+static QGradientStops flashRamp(const FillStyle& f, const ColorTransform& cx)
 {
-    auto toLin = [](double c) { return std::pow(c / 255.0, 2.2); };
-    auto toSrgb = [](double c) { c = std::pow(c, 1 / 2.2); return std::clamp(int(std::lround(c * 255.0)), 0, 255); };
-    QGradientStops out;
-    for (int i = 0; i + 1 < in.size(); ++i) {
-        const auto& a = in[i];
-        const auto& b = in[i + 1];
-        const int pieces = 16;
-        for (int k = 0; k < pieces; ++k) {
-            double t = double(k) / pieces;
-            QColor c;
-            c.setRgb(toSrgb(toLin(a.second.red()) * (1 - t) + toLin(b.second.red()) * t),
-                     toSrgb(toLin(a.second.green()) * (1 - t) + toLin(b.second.green()) * t),
-                     toSrgb(toLin(a.second.blue()) * (1 - t) + toLin(b.second.blue()) * t),
-                     int(std::lround(a.second.alpha() * (1 - t) + b.second.alpha() * t)));
-            out.push_back({a.first + (b.first - a.first) * t, c});
-        }
+    struct S { int r; double c[4]; };
+    auto toLin = [](double c) { c /= 255.0; return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    auto toSrgb = [](double c) { c = c <= 0.0031308 ? c * 12.92 : 1.055 * std::pow(c, 1 / 2.4) - 0.055; return c * 255.0; };
+    bool lin = f.interpolation == 1;
+    std::vector<S> st;
+    for (const GradientStop& g : f.stops) {
+        Rgba c = cx.apply(g.color);
+        S s{std::clamp(int(std::lround(g.pos * 255)), 0, 255), {double(c.r), double(c.g), double(c.b), double(c.a)}};
+        if (lin) for (int k = 0; k < 3; ++k) s.c[k] = toLin(s.c[k]);
+        if (!st.empty() && s.r < st.back().r) s.r = st.back().r;
+        st.push_back(s);
     }
-    out.push_back(in.back());
-    return out;
+    QColor table[256];
+    auto out = [&](const double* c) {
+        double v[3];
+        for (int k = 0; k < 3; ++k) v[k] = lin ? toSrgb(c[k]) : c[k];
+        return QColor(std::clamp(int(std::lround(v[0])), 0, 255), std::clamp(int(std::lround(v[1])), 0, 255),
+                      std::clamp(int(std::lround(v[2])), 0, 255), std::clamp(int(std::lround(c[3])), 0, 255));
+    };
+    size_t j = 0; // last stop with ratio <= i
+    for (int i = 0; i < 256; ++i) {
+        while (j + 1 < st.size() && st[j + 1].r <= i) ++j;
+        if (i < st[0].r) { table[i] = out(st[0].c); continue; }
+        if (j + 1 >= st.size()) { table[i] = out(st[j].c); continue; }
+        const S& a = st[j];
+        const S& b = st[j + 1];
+        // In linear light Flash blends one entry ahead (seen against its own output).
+        double t = std::min(1.0, double(i + (lin ? 1 : 0) - a.r) / double(b.r - a.r));
+        double c[4];
+        for (int k = 0; k < 4; ++k) c[k] = a.c[k] + (b.c[k] - a.c[k]) * t;
+        table[i] = out(c);
+    }
+    for (size_t g = 0; g < st.size();) {
+        size_t e = g;
+        while (e + 1 < st.size() && st[e + 1].r == st[g].r) ++e;
+        for (size_t k = g; k < e; ++k)
+            if (st[g].r + int(k - g) < 256) table[st[g].r + int(k - g)] = out(st[k].c);
+        g = e + 1;
+    }
+    QGradientStops stops;
+    // Each entry is a band of its own colour, as Flash looks the ramp up without blending.
+    for (int i = 0; i < 256; ++i) {
+        stops.push_back({i / 256.0, table[i]});
+        stops.push_back({(i + 1) / 256.0 - 1e-7, table[i]});
+    }
+    return stops;
 }
 
 QBrush Renderer::brushFor(const FillStyle& f, const ColorTransform& cx)
@@ -179,17 +208,9 @@ QBrush Renderer::brushFor(const FillStyle& f, const ColorTransform& cx)
         if (f.kind == FillKind::Linear) g = QLinearGradient(-16384, 0, 16384, 0);
         else g = QRadialGradient(QPointF(0, 0), 16384, QPointF(f.kind == FillKind::Focal ? f.focal * 16384 : 0, 0));
         g.setSpread(f.spread == 1 ? QGradient::ReflectSpread : f.spread == 2 ? QGradient::RepeatSpread : QGradient::PadSpread);
-        QGradientStops stops;
-        double last = -1;
-        for (const GradientStop& s : f.stops) {
-            double pos = std::clamp(s.pos, 0.0, 1.0);
-            if (pos <= last) pos = std::min(1.0, last + 1e-6); // equal ratios: a hard edge
-            last = pos;
-            stops.push_back({pos, cx.apply(s.color).toQColor()});
-        }
-        if (stops.isEmpty()) return QBrush(Qt::transparent);
-        if (stops.size() == 1) return QBrush(stops[0].second);
-        if (f.interpolation == 1) stops = linearRgbStops(stops);
+        if (f.stops.empty()) return QBrush(Qt::transparent);
+        if (f.stops.size() == 1) return QBrush(cx.apply(f.stops[0].color).toQColor());
+        QGradientStops stops = flashRamp(f, cx);
         g.setStops(stops);
         QBrush b(g);
         b.setTransform(f.matrix);
@@ -204,6 +225,27 @@ QBrush Renderer::brushFor(const FillStyle& f, const ColorTransform& cx)
     }
     }
     return QBrush();
+}
+
+// Smoothed bitmaps drawn at under half size use a halved copy, as Flash's
+// mipmaps do, so that the bilinear filter sees every source pixel.
+QImage Renderer::mipmap(const QImage& img, const QTransform& toDevice, QTransform& bitmapMatrix)
+{
+    double s = scaleOf(toDevice);
+    int level = 0;
+    while (s > 0 && s < 0.5 && level < 8 && (img.width() >> (level + 1)) > 0 && (img.height() >> (level + 1)) > 0) { s *= 2; ++level; }
+    if (level == 0) return img;
+    auto key = std::make_pair(img.cacheKey(), level);
+    auto it = mips_.find(key);
+    if (it == mips_.end()) {
+        if (mips_.size() > 32) mips_.clear();
+        QImage cur = img;
+        for (int k = 0; k < level; ++k) cur = cur.scaled(std::max(1, cur.width() / 2), std::max(1, cur.height() / 2), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        it = mips_.emplace(key, cur).first;
+    }
+    const QImage& mip = it->second;
+    bitmapMatrix = QTransform::fromScale(double(img.width()) / mip.width(), double(img.height()) / mip.height()) * bitmapMatrix;
+    return mip;
 }
 
 void Renderer::drawShape(QPainter& p, const Shape& s, const QTransform& m, const ColorTransform& cx)
@@ -223,13 +265,24 @@ void Renderer::drawShape(QPainter& p, const Shape& s, const QTransform& m, const
                     // Clipped bitmap: the picture once, inside the path.
                     QImage img = bitmapWithCx(f.bitmapId, cx);
                     if (img.isNull()) continue;
+                    QTransform bm = f.matrix;
+                    if (f.smooth) img = mipmap(img, bm * m, bm);
                     p.save();
                     p.setClipPath(path, Qt::IntersectClip);
-                    p.setTransform(f.matrix * m);
+                    p.setTransform(bm * m);
                     p.drawImage(0, 0, img);
                     p.restore();
                     continue;
                 }
+                QImage img = bitmapWithCx(f.bitmapId, cx);
+                if (img.isNull()) continue;
+                QTransform bm = f.matrix;
+                if (f.smooth) img = mipmap(img, bm * m, bm);
+                QBrush b(img);
+                b.setTransform(bm);
+                p.setBrush(b);
+                p.drawPath(path);
+                continue;
             }
             p.setBrush(brushFor(f, cx));
             p.drawPath(path);

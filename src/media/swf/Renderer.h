@@ -37,6 +37,7 @@ private:
     QImage bitmapWithCx(uint16_t id, const ColorTransform& cx);
     QPainterPath clipPath(const Instance& in, const QTransform& m, int level, bool hitState);
     const Shape* morphAt(uint16_t id, uint16_t ratio);
+    QImage mipmap(const QImage& img, const QTransform& toDevice, QTransform& bitmapMatrix);
 
     std::shared_ptr<const Movie> movie_;
     bool antialias_ = true;
@@ -44,6 +45,7 @@ private:
     std::map<std::pair<uint16_t, uint16_t>, Shape> morphCache_;
     struct CxImage { ColorTransform cx; QImage img; };
     std::map<uint16_t, CxImage> cxImages_;
+    std::map<std::pair<qint64, int>, QImage> mips_;
 };
 
 } // namespace swf
