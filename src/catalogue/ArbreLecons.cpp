@@ -45,9 +45,9 @@ void NoeudLecon::retirerSurbrillance()
     element_->setData(0, Qt::BackgroundRole, QVariant());
 }
 
-void NoeudLecon::setImage(int numero)
+void NoeudLecon::setMarque(int numero)
 {
-    image_ = numero;
+    marque_ = numero;
     element_->setIcon(0, ArbreLecons::imageListe(numero));
 }
 
@@ -188,6 +188,14 @@ NoeudLecon* ArbreLecons::noeudParCle(const QString& cle) const { return parCle_.
 NoeudLecon* ArbreLecons::noeudDe(const QTreeWidgetItem* element) const { return parElement_.value(element); }
 
 void ArbreLecons::deployerTout() { expandAll(); }
+
+void ArbreLecons::arbo(int index)
+{
+    if (index == 0)
+        deployerTout();
+    else if (index == 1)
+        masquerContenus();
+}
 
 void ArbreLecons::masquerContenus()
 {

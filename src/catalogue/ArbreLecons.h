@@ -32,10 +32,10 @@ public:
     void setCouleurFond(int bbggrr);
     void retirerSurbrillance();
 
-    // Index into the tree's picture list: 0 none, 1 red arrow pointing
-    // right, 2 red arrow pointing down.
-    int image() const { return image_; }
-    void setImage(int numero);
+    // Index into the tree's picture list shown before the text: 0 none,
+    // 1 red arrow pointing right, 2 red arrow pointing down.
+    int marque() const { return marque_; }
+    void setMarque(int numero);
 
     QFont font() const;
     void setFont(const QFont& f);
@@ -60,7 +60,7 @@ private:
     QString cle_;
     int couleurTexte_ = 0;
     std::optional<int> couleurFond_;
-    int image_ = 0;
+    int marque_ = 0;
     NoeudLecon* parent_ = nullptr;
     QTreeWidgetItem* element_ = nullptr;
 };
@@ -101,6 +101,10 @@ public:
     // "Masquer les contenus": collapses every node but the first, which is
     // expanded, so the chapters stay in view.
     void masquerContenus();
+    // The tree's part of a click on the arbo buttons: 0 deployerTout,
+    // 1 masquerContenus. The buttons' swap, the hint box and stopping the
+    // media are the main window's.
+    void arbo(int index);
 
 signals:
     void noeudClique(NoeudLecon* noeud);

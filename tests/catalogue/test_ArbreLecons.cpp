@@ -87,9 +87,10 @@ TEST(ArbreLecons, NodeDisplayAttributes)
     n->setText(QStringLiteral("Cours -  15/20"));
     EXPECT_EQ(n->text(), QStringLiteral("Cours -  15/20"));
 
-    n->setImage(1);
+    n->setMarque(1);
+    EXPECT_EQ(n->marque(), 1);
     EXPECT_FALSE(n->element()->icon(0).isNull());
-    n->setImage(0);
+    n->setMarque(0);
     EXPECT_TRUE(n->element()->icon(0).isNull());
 }
 
@@ -154,10 +155,10 @@ TEST_F(ArbreCours, BuiltFromThePlanWithStyles)
 
 TEST_F(ArbreCours, DeployAndMaskKeepTheTitleOpen)
 {
-    arbre.deployerTout();
+    arbre.arbo(0);
     for (const char* cle : {"T", "C01", "C02"})
         EXPECT_TRUE(arbre.noeudParCle(QString::fromUtf8(cle))->expanded()) << cle;
-    arbre.masquerContenus();
+    arbre.arbo(1);
     EXPECT_TRUE(arbre.item(1)->expanded());
     for (const char* cle : {"C01", "C02"})
         EXPECT_FALSE(arbre.noeudParCle(QString::fromUtf8(cle))->expanded()) << cle;
