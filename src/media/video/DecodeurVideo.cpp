@@ -122,9 +122,19 @@ int64_t DecodeurVideo::horodatageDe(int k) const
     return debut_ + av_rescale_q(k, AVRational{periodeNum_, periodeDen_}, AVRational{tbNum_, tbDen_});
 }
 
+// Rounded up, and the frame at a time rounded down, so that the frame due at
+// the start of frame k is always k whatever the rate.
 int64_t DecodeurVideo::debutImageUs(int k) const
 {
-    return av_rescale_q(k, AVRational{periodeNum_, periodeDen_}, AV_TIME_BASE_Q);
+    return av_rescale_q_rnd(k, AVRational{periodeNum_, periodeDen_}, AV_TIME_BASE_Q, AV_ROUND_UP);
+}
+
+int DecodeurVideo::imageA(int64_t tempsUs) const
+{
+    if (tempsUs <= 0)
+        return 0;
+    const int64_t k = av_rescale_q_rnd(tempsUs, AV_TIME_BASE_Q, AVRational{periodeNum_, periodeDen_}, AV_ROUND_DOWN);
+    return int(std::min<int64_t>(k, INT32_MAX / 2));
 }
 
 bool DecodeurVideo::construireIndex(Demultiplexeur& lecteur)

@@ -34,6 +34,8 @@ public:
     double imagesParSeconde() const { return imagesParSeconde_; }
     // Media time of the start of frame k, from the start of the stream.
     int64_t debutImageUs(int k) const;
+    // The frame shown at that media time.
+    int imageA(int64_t tempsUs) const;
     // Absolute start of the stream in microseconds, for aligning the sound.
     int64_t origineUs() const { return origineUs_; }
     QSize taille() const { return taille_; }

@@ -2,7 +2,6 @@
 
 #include <QPointer>
 #include <algorithm>
-#include <cmath>
 
 LectureVideo::LectureVideo(QObject* parent) : QObject(parent), fabrique_(&creerSortieAudioSysteme)
 {
@@ -193,8 +192,7 @@ void LectureVideo::avancer()
         if ((son_.fini() && attente_.isEmpty() && joue >= ecritUs) || maintenant - joueChangeA_ > SonBloqueUs)
             horloge_.lacherSon();
     }
-    const double t = double(horloge_.tempsUs());
-    const int due = int(std::clamp(std::floor(t * imagesParSeconde() / 1e6 + 1e-9), 0.0, double(derniere_)));
+    const int due = std::min(video_.imageA(horloge_.tempsUs()), derniere_);
     if (due > position_) {
         position_ = due;
         video_.allerA(due);

@@ -35,6 +35,8 @@ else
 fi
 ff -f lavfi -i "$(motif 160x120 10)" -frames:v 60 -c:v msmpeg4 -g 12 -q:v 4 msmpeg4v3.avi
 ff -f lavfi -i "$(motif 32x24 10)" -frames:v 60 -c:v rawvideo -pix_fmt bgr24 brut.avi
+# A rate that is not a whole number of microseconds per frame.
+ff -f lavfi -i "$(motif 32x24 30000/1001)" -frames:v 30 -c:v rawvideo -pix_fmt bgr24 ntsc.avi
 
 # Frames 20 to 24 missing: the AVI holds drop frames there, which show frame 19.
 ff -f lavfi -i "$(motif 160x120 10)" -vf "select='not(between(n\,20\,24))'" -fps_mode passthrough \

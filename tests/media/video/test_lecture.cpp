@@ -100,6 +100,22 @@ TEST_F(Lecture, UnRetardSauteLesImagesSansLesAnnoncer)
     EXPECT_EQ(lireMotif(lecture.image()), 2);
 }
 
+// At 30000/1001 frames a second, the frame due at the start of each frame
+// period is that frame, not the one before.
+TEST_F(Lecture, CadenceNonEntiereChaqueImageASonHeure)
+{
+    charger("ntsc.avi");
+    ASSERT_NEAR(lecture.imagesParSeconde(), 29.97, 0.01);
+    lecture.lire();
+    const int64_t depart = temps.us;
+    for (int k = 1; k <= lecture.derniereImage(); ++k) {
+        temps.us = depart + (int64_t(k) * 1001 * 1000000 + 29999) / 30000;
+        lecture.avancer();
+        ASSERT_EQ(lecture.position(), k);
+        ASSERT_EQ(lireMotif(lecture.image()), k);
+    }
+}
+
 // A seek on a loaded player starts it, unless it was told to stop.
 TEST_F(Lecture, UneRecherchePoursuitLaLectureSaufApresArret)
 {
