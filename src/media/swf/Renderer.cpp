@@ -33,7 +33,8 @@ void Renderer::render(QPainter& p, const ClipState& root, const QTransform& stag
 
 QImage Renderer::renderImage(const ClipState& root, bool antialias)
 {
-    QImage img(movie_->stageWidth(), movie_->stageHeight(), QImage::Format_ARGB32_Premultiplied);
+    // A declared stage of absurd size is cut to 8192 pixels a side.
+    QImage img(std::min(movie_->stageWidth(), 8192), std::min(movie_->stageHeight(), 8192), QImage::Format_ARGB32_Premultiplied);
     img.fill(movie_->background().toQColor());
     QPainter p(&img);
     bool save = antialias_;
