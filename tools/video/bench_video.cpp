@@ -45,26 +45,32 @@ protected:
     }
 };
 
+// Best of three passes: the machine is shared, the slowest passes measure the
+// other processes.
 int decoder(const QString& fichier, QTextStream& sortie)
 {
-    QElapsedTimer t;
-    t.start();
-    DecodeurVideo video;
-    if (!video.ouvrir(fichier))
-        return 1;
-    const int n = video.derniereImage() + 1;
-    for (int k = 0; k < n; ++k)
-        video.allerA(k);
-    const double decodage = t.nsecsElapsed() / 1e9;
+    double decodage = 1e9, avecConversion = 1e9;
+    int n = 0;
+    for (int passe = 0; passe < 3; ++passe) {
+        QElapsedTimer t;
+        t.start();
+        DecodeurVideo video;
+        if (!video.ouvrir(fichier))
+            return 1;
+        n = video.derniereImage() + 1;
+        for (int k = 0; k < n; ++k)
+            video.allerA(k);
+        decodage = std::min(decodage, t.nsecsElapsed() / 1e9);
 
-    DecodeurVideo converti;
-    t.restart();
-    converti.ouvrir(fichier);
-    for (int k = 0; k < n; ++k) {
-        converti.allerA(k);
-        (void)converti.image();
+        t.restart();
+        DecodeurVideo converti;
+        converti.ouvrir(fichier);
+        for (int k = 0; k < n; ++k) {
+            converti.allerA(k);
+            (void)converti.image();
+        }
+        avecConversion = std::min(avecConversion, t.nsecsElapsed() / 1e9);
     }
-    const double avecConversion = t.nsecsElapsed() / 1e9;
     sortie << "images " << n << "\n"
            << "decodage_s " << decodage << "\n"
            << "avec_conversion_s " << avecConversion << "\n"
