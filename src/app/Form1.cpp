@@ -9,6 +9,9 @@
 #include "app/Sons.h"
 #include "app/Twips.h"
 #include "app/ZoneCliquable.h"
+#include "catalogue/ArbreLecons.h"
+#include "catalogue/CheminCours.h"
+#include "catalogue/ConfigurationCours.h"
 #include "media/ComposantFlash.h"
 #include "media/ComposantVideo.h"
 #include "plateforme/Horloge.h"
@@ -115,7 +118,7 @@ void Form1::creerControles()
     auto* etat = new ZoneCliquable(Picture1, 5);
     placer(etat, form1::ligneEtat);
     etat->setAlignment(Qt::AlignCenter);
-    etat->setStyleSheet(QStringLiteral("color: #C8F0C8; background: transparent;"));
+    etat->setStyleSheet(QStringLiteral("color: #203040; background: transparent;"));
     Label1[5] = etat;
     ligneEtat(6, QString());
 
@@ -137,10 +140,10 @@ void Form1::creerControles()
     Label2 = new QLabel(Picture1);
     Label2->setGeometry(0, 800, 10, 10);
 
-    Label5 = etiquette(Picture1, form1::sujet, policeArial(30, false, "Arial Black"), QStringLiteral("#F0C040"),
+    Label5 = etiquette(Picture1, form1::sujet, policeArial(30, false, "Arial Black"), QStringLiteral("#1F3A5F"),
                        Qt::AlignCenter);
     Label5->hide();
-    Label7 = etiquette(Picture1, form1::intitule, policeArial(12, false, "Arial Black"), QStringLiteral("#FFFFFF"),
+    Label7 = etiquette(Picture1, form1::intitule, policeArial(12, false, "Arial Black"), QStringLiteral("#404040"),
                        Qt::AlignCenter);
 
     Label8[0] = etiquette(Picture1, form1::legende, policeArial(9.75, true), QStringLiteral("#FFFFFF"),
@@ -150,6 +153,8 @@ void Form1::creerControles()
 
     Label24[8] = etiquette(Picture1, form1::identite, policeArial(8.25, true), QStringLiteral("#FFFFFF"));
     Label24[8]->setText(QStringLiteral("Notes"));
+
+    creerArbre();
 }
 
 void Form1::ligneEtat(double taille, const QString& texte)
@@ -161,6 +166,8 @@ void Form1::ligneEtat(double taille, const QString& texte)
 void Form1::afficher()
 {
     Form_Load();
+    if (abandonne_)
+        return;
     const QRect ecran = QGuiApplication::primaryScreen()->geometry();
     setGeometry(ecran);
     showMaximized();
@@ -179,6 +186,10 @@ void Form1::Form_Load()
     e.sauvegardeAuto = VRAI;
     e.rappelJournal = VRAI;
 
+    if (auto* volumes = services().volumes.get())
+        CHERCHEDRIVE(emplacements, *volumes);
+    lireConfigurationCours(e);
+
     if (e.modeCours == QLatin1String("MIXTE"))
         Label1[2]->hide();
     Label7->setText(e.intituleCours);
@@ -196,6 +207,16 @@ void Form1::Form_Load()
         f.setItalic(true);
         return f;
     }());
+
+    if (!chercherCours()) {
+        // "Annuler" in the search box: the program ends, nothing more is loaded.
+        abandonne_ = true;
+        enChargement_ = false;
+        pointeurDefaut();
+        decharger();
+        return;
+    }
+    chargerCatalogue();
 
     Label5->setFont(policeArial(30, false, "Arial Black"));
     Label5->setText(Label2->text());
@@ -219,7 +240,7 @@ void Form1::Form_Load()
                        qRound(double(s.height() - Picture1->height())) / 2);
     }
 
-    const QPixmap skin(RacineCours() + QStringLiteral("/fonds/skin7.jpg"));
+    const QPixmap skin(cheminDansCours(QStringLiteral("fonds/skin7.jpg")));
     if (!skin.isNull())
         Picture1->setImage(skin);
 
@@ -227,6 +248,9 @@ void Form1::Form_Load()
 
     if (e.logicielsExternes[1].isEmpty())
         e.logicielsExternes[1] = Label5->text().trimmed();
+
+    if (NoeudLecon* titre = treeview1->item(1))
+        titre->setExpanded(true);
 
     enChargement_ = false;
     chargementTermine_ = true;

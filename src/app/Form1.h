@@ -1,4 +1,7 @@
 #pragma once
+#include "catalogue/Catalogue.h"
+#include "catalogue/RechercheCours.h"
+
 #include <QLabel>
 #include <QPixmap>
 #include <QTimer>
@@ -7,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 
+class ArbreLecons;
 class ComposantFlash;
 class ComposantVideo;
 class ZoneCliquable;
@@ -45,6 +49,8 @@ public:
     void afficher();
     bool enChargement() const { return enChargement_; }
     bool chargementTermine() const { return chargementTermine_; }
+    // The learner left the course search: the program ends, loading stopped.
+    bool abandonne() const { return abandonne_; }
 
     // Controls
     Picture1Box* Picture1 = nullptr;
@@ -57,6 +63,19 @@ public:
     QLabel* Label17 = nullptr;               // notice line
     std::array<QLabel*, 12> Label24{};       // results board headings; 8 is the learner
     ZoneCliquable* Label3_6 = nullptr;       // "Tout stopper"
+
+    // Lesson tree and its expand/collapse buttons and first-use hint.
+    ArbreLecons* treeview1 = nullptr;
+    std::array<ZoneCliquable*, 2> arbo{};
+    QWidget* Picture2 = nullptr;
+    QLabel* Label25 = nullptr;
+
+    // Catalogue: the three sorted document lists, the animation inventory,
+    // the candidate places of the course search.
+    QStringList Combo1, Combo2, Combo3;
+    InventaireAnimations animations;
+    QString emplacementCours;
+    Emplacements emplacements;
 
     // Players; null until their components are plugged in.
     ComposantFlash* fl = nullptr;
@@ -87,6 +106,10 @@ public:
     void Label3_Click(int index);
     void Label3_MouseDown(int index);
     void Label3_MouseUp(int index);
+    void treeview1_Click();
+    void treeview1_MouseDown();
+    void treeview1_MouseMove();
+    void arbo_Click(int index);
     void Timer1_Timer();
     void Timer2_Timer();
     void Timer3_Timer();
@@ -115,10 +138,15 @@ protected:
 
 private:
     void creerControles();
+    void creerArbre();
+    // Loading steps of the catalogue: the course search, then the scan.
+    bool chercherCours();
+    void chargerCatalogue();
     void decharger();
 
     bool enChargement_ = false;
     bool chargementTermine_ = false;
     bool decharge_ = false;
+    bool abandonne_ = false;
     bool premierAffichage_ = false;
 };

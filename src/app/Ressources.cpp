@@ -13,7 +13,7 @@ QCursor pointeurMain()
 {
     static const QCursor main = [] {
         const QPixmap p = imageProgramme(QStringLiteral("main.png"));
-        return p.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(p, 9, 1);
+        return p.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(p, 10, 1);
     }();
     return main;
 }

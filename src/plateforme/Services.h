@@ -2,6 +2,8 @@
 // The OS services the program uses, each behind a small interface so a test can
 // put a fake in its place. `services()` holds the ones in use; main() installs
 // the Linux implementations, tests install fakes.
+#include "catalogue/RechercheCours.h"
+
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -59,6 +61,7 @@ struct Services
     std::unique_ptr<InstanceUnique> instance;
     std::unique_ptr<Lanceur> lanceur;
     std::unique_ptr<Melangeur> melangeur;
+    std::unique_ptr<ListeVolumes> volumes;
 };
 
 Services& services();

@@ -1,5 +1,7 @@
 #include "plateforme/ServicesLinux.h"
 
+#include "catalogue/VolumesSysteme.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -153,4 +155,5 @@ void installerServicesLinux()
     s.instance = std::make_unique<InstanceUniqueFichier>(cheminVerrouInstance());
     s.lanceur = std::make_unique<LanceurLinux>();
     s.melangeur = std::make_unique<MelangeurAlsa>();
+    s.volumes = std::make_unique<VolumesSysteme>();
 }

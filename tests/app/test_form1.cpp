@@ -3,6 +3,12 @@
 #include "app/EtatSession.h"
 #include "app/Form1.h"
 #include "app/ZoneCliquable.h"
+#include "catalogue/ArbreLecons.h"
+#include "catalogue/ConfigurationCours.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <QSignalSpy>
 #include <QTest>
@@ -15,20 +21,46 @@ const QString avantDeQuitter = QStringLiteral(
     "pour retrouver vos actions réalisées,\rà la prochaine session de formation ?");
 const QString reellementQuitter = QStringLiteral("Souhaitez-vous réellement quitter votre formation Pedavin ?");
 
+// A program folder with its configuration and a small course beside it.
+struct DossierProgramme
+{
+    QTemporaryDir dossier;
+
+    explicit DossierProgramme(QStringList configuration = {})
+    {
+        if (configuration.isEmpty())
+            configuration = {QString(), QString(), QString(), QString(), QString(), QStringLiteral("COURS"),
+                             QStringLiteral("Découvrir le tableur LibreOffice Calc")};
+        QFile dat(chemin(QStringLiteral("data.dat")));
+        dat.open(QIODevice::WriteOnly);
+        dat.write(ecrireConfiguration(configuration).contenu);
+        definirDossierProgramme(dossier.path());
+    }
+    ~DossierProgramme() { definirDossierProgramme(QString()); }
+    QString chemin(const QString& relatif) const { return dossier.filePath(relatif); }
+    void ajouterCours(const QString& nomDossier = QStringLiteral("COURS"))
+    {
+        QDir(dossier.path()).mkpath(nomDossier + QStringLiteral("/textes"));
+        for (const char* nom : {"T-COURS QZ Tableur.pdf", "C01-Chapitre 1 - Découvrir le tableur.pdf",
+                                "C01L01-Ouvrir LibreOffice Calc.pdf", "C01L02-Questionnaire N°1.pdf"}) {
+            QFile f(chemin(nomDossier + QStringLiteral("/textes/") + QString::fromUtf8(nom)));
+            f.open(QIODevice::WriteOnly);
+        }
+    }
+};
+
 struct MainWindowTest : ::testing::Test
 {
     void SetUp() override
     {
         reinitialiserEtat();
+        programme.ajouterCours();
         form = std::make_unique<Form1>();
     }
-    // Loads the window as start-up does, answering the boxes loading may show.
-    void charger()
-    {
-        form->Form_Load();
-        form->Label2->setText(QStringLiteral("Tableur"));
-    }
+    // Loads the window as start-up does.
+    void charger() { form->Form_Load(); }
 
+    DossierProgramme programme;
     ServicesFactices services_;
     ExecuteurScripte modal;
     std::unique_ptr<Form1> form;
@@ -107,9 +139,9 @@ TEST_F(MainWindowTest, QuitButtonPlaysTheCueOnPressClickAndBox)
 
 TEST_F(MainWindowTest, LoadingFillsTheDefaults)
 {
-    etat().modeCours = QStringLiteral("MIXTE");
-    etat().intituleCours = QStringLiteral("Initiation au tableur");
-    form->Label2->setText(QStringLiteral(" Tableur"));
+    DossierProgramme mixte({QString(), QString(), QString(), QString(), QString(), QStringLiteral("COURS"),
+                            QStringLiteral("Découvrir le tableur LibreOffice Calc"), QStringLiteral("MIXTE")});
+    mixte.ajouterCours();
     form->Form_Load();
     const auto& e = etat();
     EXPECT_EQ(e.sauvegardeAuto, VRAI);
@@ -119,9 +151,14 @@ TEST_F(MainWindowTest, LoadingFillsTheDefaults)
     EXPECT_EQ(e.apprenant.lieu, QStringLiteral("Lieu\\groupe\\classe"));
     EXPECT_EQ(e.nombreEtapes, 1);
     EXPECT_TRUE(form->Label1[2]->isHidden()) << "MIXTE hides the switch";
-    EXPECT_EQ(form->Label7->text(), QStringLiteral("Initiation au tableur"));
-    EXPECT_EQ(form->Label5->text(), QStringLiteral(" Tableur"));
-    EXPECT_EQ(e.logicielsExternes[1], QStringLiteral("Tableur")) << "trimmed subject";
+    EXPECT_EQ(form->Label7->text(), QStringLiteral("Découvrir le tableur LibreOffice Calc"));
+    EXPECT_EQ(form->Label5->text(), QStringLiteral("Tableur"));
+    EXPECT_EQ(e.logicielsExternes[1], QStringLiteral("Tableur"));
+    EXPECT_EQ(e.lecteurCours, mixte.dossier.path()) << "the course beside the program";
+    EXPECT_EQ(e.fichierTitre, QStringLiteral("T-COURS QZ Tableur"));
+    EXPECT_EQ(form->treeview1->count(), 4);
+    EXPECT_TRUE(form->treeview1->item(1)->expanded()) << "the title node is open";
+    EXPECT_EQ(form->Label8[0]->text(), QString()) << "cleared at the end of loading";
     EXPECT_EQ(form->Label1[0]->toolTip(), QStringLiteral("Quitter Pedavin"));
     EXPECT_FALSE(form->Timer4.isActive());
     EXPECT_TRUE(form->Timer2.isActive());
@@ -143,6 +180,64 @@ TEST_F(MainWindowTest, WithoutAMixerLoadingStillFinishes)
     EXPECT_TRUE(form->chargementTermine());
     EXPECT_TRUE(form->Timer2.isActive()) << "the splash still closes";
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "the hourglass is gone";
+}
+
+TEST_F(MainWindowTest, CourseSearchRetriesThenEndsOnAnnuler)
+{
+    DossierProgramme sansCours; // no course anywhere
+    QSignalSpy decharge(form.get(), &Form1::decharge);
+    modal.ensuite([&](QDialog& d) {
+        // The learner inserts the course, then asks again: it is found.
+        sansCours.ajouterCours();
+        cliquer(boutonVisible(d, QStringLiteral("Ok")));
+    });
+    form->Form_Load();
+    ASSERT_EQ(modal.vues.size(), 1u);
+    EXPECT_EQ(modal.vues[0].titre, QStringLiteral("Recherche des cours"));
+    EXPECT_EQ(modal.vues[0].icone, 2);
+    EXPECT_TRUE(form->chargementTermine());
+    EXPECT_EQ(etat().lecteurCours, sansCours.dossier.path());
+    EXPECT_EQ(decharge.count(), 0);
+
+    reinitialiserEtat();
+    DossierProgramme toujoursSans;
+    Form1 autre;
+    QSignalSpy fin(&autre, &Form1::decharge);
+    modal.repondre(QStringLiteral("Annuler"));
+    autre.Form_Load();
+    EXPECT_TRUE(autre.abandonne());
+    EXPECT_FALSE(autre.chargementTermine());
+    EXPECT_EQ(fin.count(), 1) << "the program ends";
+}
+
+TEST_F(MainWindowTest, TreePressStartsTheTimersAndClearsTheEndLatch)
+{
+    charger();
+    form->finAnimationTraitee = VRAI;
+    form->treeview1_MouseDown();
+    EXPECT_EQ(form->finAnimationTraitee, FAUX);
+    EXPECT_TRUE(form->Timer3.isActive());
+    EXPECT_TRUE(form->Timer1.isActive());
+    form->treeview1_MouseMove();
+    EXPECT_EQ(form->Label1[5]->text(), QStringLiteral("Cours sur  ") + etat().lecteurCours.toLower());
+    EXPECT_TRUE(form->Picture2->isVisibleTo(form.get()));
+    form->treeview1_Click();
+    EXPECT_FALSE(form->Picture2->isVisibleTo(form.get()));
+}
+
+TEST_F(MainWindowTest, ExpandAndCollapseSwapTheirButtons)
+{
+    charger();
+    EXPECT_TRUE(form->arbo[0]->isVisibleTo(form.get()));
+    EXPECT_FALSE(form->arbo[1]->isVisibleTo(form.get()));
+    form->arbo_Click(0);
+    EXPECT_FALSE(form->arbo[0]->isVisibleTo(form.get()));
+    EXPECT_TRUE(form->arbo[1]->isVisibleTo(form.get()));
+    EXPECT_TRUE(form->treeview1->item(2)->expanded());
+    form->arbo_Click(1);
+    EXPECT_TRUE(form->arbo[0]->isVisibleTo(form.get()));
+    EXPECT_FALSE(form->treeview1->item(2)->expanded());
+    EXPECT_TRUE(form->treeview1->item(1)->expanded());
 }
 
 TEST_F(MainWindowTest, StatusLineClockAndHints)

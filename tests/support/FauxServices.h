@@ -60,6 +60,12 @@ struct FausseInstance : InstanceUnique
     bool autreInstance() override { return autre; }
 };
 
+struct FauxVolumes : ListeVolumes
+{
+    QStringList liste;
+    QStringList volumes() const override { return liste; }
+};
+
 struct FausseHorloge : Horloge
 {
     QDateTime t{QDate(2009, 6, 15), QTime(14, 5, 32)};
@@ -74,6 +80,7 @@ struct ServicesFactices
     FauxLanceur* lanceur;
     FauxMelangeur* melangeur;
     FausseInstance* instance;
+    FauxVolumes* volumes;
     FausseHorloge horloge;
 
     ServicesFactices()
@@ -83,10 +90,12 @@ struct ServicesFactices
         s.lanceur = std::make_unique<FauxLanceur>();
         s.melangeur = std::make_unique<FauxMelangeur>();
         s.instance = std::make_unique<FausseInstance>();
+        s.volumes = std::make_unique<FauxVolumes>();
         son = static_cast<FauxSon*>(s.son.get());
         lanceur = static_cast<FauxLanceur*>(s.lanceur.get());
         melangeur = static_cast<FauxMelangeur*>(s.melangeur.get());
         instance = static_cast<FausseInstance*>(s.instance.get());
+        volumes = static_cast<FauxVolumes*>(s.volumes.get());
         definirHorloge(&horloge);
     }
     ~ServicesFactices()
