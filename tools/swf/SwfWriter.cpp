@@ -1,5 +1,6 @@
 #include "SwfWriter.h"
 #include <QBuffer>
+#include <QPainterPath>
 #include <cmath>
 #include <lzma.h>
 #include <zlib.h>
@@ -124,6 +125,40 @@ void ShapeBuilder::polygon(const std::vector<QPoint>& pts, int fill, int line)
     for (size_t i = 1; i < pts.size(); ++i) lineTo(pts[i].x(), pts[i].y());
     lineTo(pts[0].x(), pts[0].y());
 }
+void ShapeBuilder::path(const QPainterPath& pp, int fill, int line)
+{
+    // Filled with fill on the left side and nothing on the right: the even-odd
+    // rule of the player gives holes where the outline says so.
+    style(0, fill, line);
+    QPointF cur, start;
+    auto pt = [](QPointF q) { return QPoint(int(std::lround(q.x())), int(std::lround(q.y()))); };
+    bool open = false;
+    for (int i = 0; i < pp.elementCount(); ++i) {
+        const QPainterPath::Element& e = pp.elementAt(i);
+        if (e.isMoveTo()) {
+            if (open && cur != start) lineTo(pt(start).x(), pt(start).y());
+            moveTo(pt(e).x(), pt(e).y());
+            cur = start = e;
+            open = true;
+        } else if (e.isLineTo()) {
+            lineTo(pt(e).x(), pt(e).y());
+            cur = e;
+        } else if (e.isCurveTo() && i + 2 < pp.elementCount()) {
+            QPointF c1 = e, c2 = pp.elementAt(i + 1), p3 = pp.elementAt(i + 2);
+            // Split the cubic in two halves, each close to a quadratic.
+            QPointF p0 = cur;
+            QPointF m01 = (p0 + c1) / 2, m12 = (c1 + c2) / 2, m23 = (c2 + p3) / 2;
+            QPointF a = (m01 + m12) / 2, b = (m12 + m23) / 2, mid = (a + b) / 2;
+            QPointF qa = (m01 * 3 - p0 + a * 3 - mid) / 4, qb = (b * 3 - mid + m23 * 3 - p3) / 4;
+            curveTo(pt(qa).x(), pt(qa).y(), pt(mid).x(), pt(mid).y());
+            curveTo(pt(qb).x(), pt(qb).y(), pt(p3).x(), pt(p3).y());
+            cur = p3;
+            i += 2;
+        }
+    }
+    if (open && cur != start) lineTo(pt(start).x(), pt(start).y());
+}
+
 size_t ShapeBuilder::edgeCount() const
 {
     size_t n = 0;

@@ -69,6 +69,8 @@ public:
     void rect(int32_t x, int32_t y, int32_t w, int32_t h, int fill, int line = 0);
     void ellipse(int32_t cx, int32_t cy, int32_t rx, int32_t ry, int fill, int line = 0);
     void polygon(const std::vector<QPoint>& pts, int fill, int line = 0);
+    // Any Qt path (text outlines included), in twips; cubic curves become quadratics.
+    void path(const class QPainterPath& p, int fill, int line = 0);
     // The DefineShape body after the character id (version 1..4).
     QByteArray body(int version) const;
     size_t edgeCount() const;

@@ -1,0 +1,12 @@
+# Runs swf-generate, then swf-dump on each movie: every one must read whole.
+file(REMOVE_RECURSE ${OUT})
+execute_process(COMMAND ${GEN} ${OUT} RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "swf-generate failed: ${rc}")
+endif()
+foreach(m anim/T.swf aideQZ.swf anim/C01L01.swf anim/C01L02.swf anim/C02L01.swf)
+  execute_process(COMMAND ${DUMP} ${OUT}/${m} OUTPUT_VARIABLE out RESULT_VARIABLE rc)
+  if(NOT out MATCHES "^ok=1 truncated=0")
+    message(FATAL_ERROR "${m} does not read whole: ${out}")
+  endif()
+endforeach()
