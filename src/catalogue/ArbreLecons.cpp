@@ -1,5 +1,7 @@
 #include "catalogue/ArbreLecons.h"
 
+#include <QHeaderView>
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -25,7 +27,11 @@ QPixmap dessinerFleche(bool versLeBas)
 
 QString NoeudLecon::text() const { return element_->text(0); }
 
-void NoeudLecon::setText(const QString& texte) { element_->setText(0, texte); }
+void NoeudLecon::setText(const QString& texte)
+{
+    element_->setText(0, texte);
+    arbre_->mesurer(*this);
+}
 
 void NoeudLecon::setCouleurTexte(int bbggrr)
 {
@@ -49,12 +55,17 @@ void NoeudLecon::setMarque(int numero)
 {
     marque_ = numero;
     element_->setIcon(0, ArbreLecons::imageListe(numero));
+    arbre_->mesurer(*this);
 }
 
 QFont NoeudLecon::font() const { return element_->font(0); }
 double NoeudLecon::taillePolice() const { return element_->font(0).pointSizeF(); }
 
-void NoeudLecon::setFont(const QFont& f) { element_->setFont(0, f); }
+void NoeudLecon::setFont(const QFont& f)
+{
+    element_->setFont(0, f);
+    arbre_->mesurer(*this);
+}
 
 void NoeudLecon::setTaillePolice(double points)
 {
@@ -99,6 +110,13 @@ ArbreLecons::ArbreLecons(QWidget* parent)
     setMouseTracking(true);
     viewport()->setMouseTracking(true);
     setIconSize(QSize(12, 12));
+    // Long lesson titles are scrolled to, not cut. The column width is kept
+    // by mesurer: measuring the contents on every change would cost tens of
+    // milliseconds per click on a course of a few thousand nodes.
+    setTextElideMode(Qt::ElideNone);
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(0, QHeaderView::Fixed);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     QPalette p = palette();
     p.setColor(QPalette::Base, vertClair);
     p.setColor(QPalette::Window, vertClair);
@@ -161,6 +179,8 @@ NoeudLecon* ArbreLecons::ajouter(const QString& relative, Relation, const QStrin
     n->index_ = count() + 1;
     n->cle_ = cle;
     n->parent_ = parent;
+    n->arbre_ = this;
+    n->profondeur_ = parent ? parent->profondeur_ + 1 : 0;
     n->element_ = new QTreeWidgetItem(QStringList{texte});
     n->element_->setFont(0, policeNoeuds_);
     n->element_->setForeground(0, couleur(0));
@@ -170,12 +190,30 @@ NoeudLecon* ArbreLecons::ajouter(const QString& relative, Relation, const QStrin
         addTopLevelItem(n->element_);
 
     NoeudLecon* brut = n.get();
+    mesurer(*brut);
     parCle_.insert(cle, brut);
     parElement_.insert(brut->element_, brut);
     noeuds_.push_back(std::move(n));
     if (erreur)
         *erreur = ErreurAjout::Aucune;
     return brut;
+}
+
+void ArbreLecons::mesurer(const NoeudLecon& n)
+{
+    const int marges = 12;
+    const QFont police = n.element_->font(0);
+    auto it = std::find_if(metriques_.begin(), metriques_.end(), [&](const auto& m) { return m.first == police; });
+    if (it == metriques_.end()) {
+        metriques_.emplace_back(police, QFontMetrics(police));
+        it = metriques_.end() - 1;
+    }
+    const int largeur = indentation() * (n.profondeur_ + 1) + (n.marque_ ? iconSize().width() + 4 : 0)
+                        + it->second.horizontalAdvance(n.element_->text(0)) + marges;
+    if (largeur > largeurColonne_) {
+        largeurColonne_ = largeur;
+        header()->resizeSection(0, largeur);
+    }
 }
 
 NoeudLecon* ArbreLecons::item(int index) const

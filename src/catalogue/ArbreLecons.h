@@ -3,6 +3,7 @@
 // insertion indexes 1..count, per-node text colour (&HBBGGRR), highlight
 // band, picture, font and expansion, on a light-green background.
 #include <QFont>
+#include <QFontMetrics>
 #include <QHash>
 #include <QString>
 #include <QTreeWidget>
@@ -61,6 +62,8 @@ private:
     int couleurTexte_ = 0;
     std::optional<int> couleurFond_;
     int marque_ = 0;
+    int profondeur_ = 0;
+    ArbreLecons* arbre_ = nullptr;
     NoeudLecon* parent_ = nullptr;
     QTreeWidgetItem* element_ = nullptr;
 };
@@ -118,6 +121,14 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
 
 private:
+    friend class NoeudLecon;
+    // Widens the column to the node's text, so long titles scroll rather
+    // than being cut; the column never narrows.
+    void mesurer(const NoeudLecon& n);
+
+    int largeurColonne_ = 0;
+    // Nodes use a handful of fonts; building metrics is the costly part.
+    std::vector<std::pair<QFont, QFontMetrics>> metriques_;
     std::vector<std::unique_ptr<NoeudLecon>> noeuds_;
     QHash<QString, NoeudLecon*> parCle_;
     QHash<const QTreeWidgetItem*, NoeudLecon*> parElement_;

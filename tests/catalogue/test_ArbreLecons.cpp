@@ -5,6 +5,8 @@
 #include "catalogue/RemplissageArbre.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QHeaderView>
 #include <QImage>
 #include <QMouseEvent>
 
@@ -195,4 +197,15 @@ TEST_F(ArbreCours, MouseEventsReachTheMainWindow)
     ASSERT_TRUE(clique);
     EXPECT_EQ(clique->key(), QStringLiteral("C02"));
     EXPECT_EQ(arbre.noeudSelectionne(), clique);
+}
+
+TEST_F(ArbreCours, ColumnWidensToTheLongestTextSoTitlesScrollInsteadOfBeingCut)
+{
+    const auto largeurTexte = [&](const NoeudLecon* n) { return QFontMetrics(n->font()).horizontalAdvance(n->text()); };
+    const NoeudLecon* lecon = arbre.noeudParCle(QStringLiteral("C02L02"));
+    EXPECT_GT(arbre.header()->sectionSize(0), largeurTexte(lecon) + 2 * arbre.indentation());
+    NoeudLecon* autre = arbre.noeudParCle(QStringLiteral("C01L01"));
+    autre->setText(QString(200, QLatin1Char('W')));
+    EXPECT_GT(arbre.header()->sectionSize(0), largeurTexte(autre) + 2 * arbre.indentation());
+    EXPECT_EQ(arbre.textElideMode(), Qt::ElideNone);
 }
