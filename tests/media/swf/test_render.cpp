@@ -110,3 +110,76 @@ TEST(SwfRender, spriteChildrenFollowTheirOwnClock)
     EXPECT_EQ(at(f2, 5, 5), QColor(255, 255, 255));
     EXPECT_EQ(at(f2, 25, 5), QColor(255, 0, 0));
 }
+
+namespace {
+// Edges of a square of side s twips at the origin, as SHAPE records (fill 1 on the left).
+QByteArray squareEdges(swfw::BitWriter& w, int s, bool withStyle)
+{
+    w.ub(1, 4); w.ub(0, 4); // fill bits, line bits
+    // style change: fill1 = 1 (only in the start shape), moveTo(0,0)
+    w.ub(0, 1); w.ub(0, 1); w.ub(0, 1); w.ub(withStyle, 1); w.ub(0, 1); w.ub(1, 1);
+    int n = swfw::BitWriter::sbits(0);
+    w.ub(uint32_t(n), 5); w.sb(0, n); w.sb(0, n);
+    if (withStyle) w.ub(1, 1);
+    int nb = std::max(2, swfw::BitWriter::sbits(s));
+    auto line = [&](int dx, int dy) { w.ub(1, 1); w.ub(1, 1); w.ub(uint32_t(nb - 2), 4); w.ub(1, 1); w.sb(dx, nb); w.sb(dy, nb); };
+    line(s, 0); line(0, s); line(-s, 0); line(0, -s);
+    w.ub(0, 6);
+    return w.data();
+}
+}
+
+TEST(SwfRender, morphShapeFollowsItsRatio)
+{
+    swfw::BitWriter end;
+    QByteArray endEdges = squareEdges(end, 800, false);
+    swfw::BitWriter m;
+    m.u16(5);
+    m.rect(0, 400, 0, 400);
+    m.rect(0, 800, 0, 800);
+    swfw::BitWriter rest;
+    rest.u8(1);                       // one morph fill
+    rest.u8(0); rest.rgba(0xFFFF0000); rest.rgba(0xFF0000FF);
+    rest.u8(0);                       // no lines
+    QByteArray startEdges = squareEdges(rest, 400, true);
+    QByteArray tail = rest.data();
+    m.u32(uint32_t(tail.size()));
+    m.bytes(tail);
+    m.bytes(endEdges);
+    Writer w(40, 40, 12);
+    w.setBackground(0xFFFFFF);
+    w.tag(46, m.data());
+    swfw::Place p;
+    p.depth = 1; p.charId = 5; p.ratio = 0;
+    w.place(p);
+    w.showFrame();
+    swfw::Place q;
+    q.depth = 1; q.move = true; q.ratio = 65535;
+    w.place(q);
+    w.showFrame();
+    QByteArray b = w.finish();
+    QImage start = render(b, 0), done = render(b, 1);
+    EXPECT_EQ(at(start, 10, 10), QColor(255, 0, 0));
+    EXPECT_EQ(at(start, 30, 30), QColor(255, 255, 255));
+    EXPECT_EQ(at(done, 30, 30), QColor(0, 0, 255));
+}
+
+TEST(SwfRender, devSetVideoDecodesWhenPresent)
+{
+    // The reference set sits beside the project; without it there is nothing to check.
+    QString path = QStringLiteral(PEDAVIN_SOURCE_DIR "/../shared/swf/visual__video__colorconversion__h263/test.swf");
+    if (!QFile::exists(path)) GTEST_SKIP() << "no development set";
+    auto m = swf::Movie::loadFile(path);
+    ASSERT_TRUE(m->ok());
+    swf::Player p(m);
+    QImage img = p.renderer().renderImage(p.root(), false);
+    QImage ref(QStringLiteral(PEDAVIN_SOURCE_DIR "/../shared/swf/visual__video__colorconversion__h263/output.expected.png"));
+    ASSERT_EQ(img.size(), ref.size());
+    long close = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            QColor a = img.pixelColor(x, y), b = ref.pixelColor(x, y);
+            if (std::abs(a.red() - b.red()) <= 8 && std::abs(a.green() - b.green()) <= 8 && std::abs(a.blue() - b.blue()) <= 8) ++close;
+        }
+    EXPECT_GT(double(close) / (img.width() * img.height()), 0.95);
+}
