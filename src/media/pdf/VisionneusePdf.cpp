@@ -124,6 +124,9 @@ void VisionneusePdf::miseEnPage()
         vertical = taille_.height() > dispo.height() - barre;
     const int largeurVue = dispo.width() - (vertical ? barre : 0);
     const int hauteurVue = dispo.height() - (horizontal ? barre : 0);
+    // The bars show up a moment later (queued by the scroll area); the page is
+    // placed for the viewport they will leave.
+    vue_ = QSize(largeurVue, hauteurVue);
     verticalScrollBar()->setRange(0, vertical ? taille_.height() - hauteurVue : 0);
     verticalScrollBar()->setPageStep(qMax(1, hauteurVue));
     horizontalScrollBar()->setRange(0, horizontal ? taille_.width() - largeurVue : 0);
@@ -134,7 +137,7 @@ QRect VisionneusePdf::rectPage() const
 {
     if (page_ == 0 || taille_.isEmpty())
         return {};
-    const QSize vue = viewport()->size();
+    const QSize vue = vue_;
     const int x = taille_.width() < vue.width() ? (vue.width() - taille_.width()) / 2 : -horizontalScrollBar()->value();
     const int y = taille_.height() < vue.height() ? (vue.height() - taille_.height()) / 2 : -verticalScrollBar()->value();
     return QRect(QPoint(x, y), taille_);

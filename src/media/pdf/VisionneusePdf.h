@@ -78,6 +78,7 @@ private:
     int page_ = 0;
     int ajustement_ = Largeur;
     QSize taille_;
+    QSize vue_;
     int cumulMolette_ = 0;
     bool prechargement_ = false;
     int tuilesRendues_ = 0;
