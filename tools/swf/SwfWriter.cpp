@@ -254,6 +254,7 @@ void TimelineBuilder::place(const Place& p)
     if (!p.name.isEmpty()) f |= 0x20;
     if (p.clipDepth > 0) f |= 0x40;
     w.u8(f);
+    if (p.blend) w.u8(0x02); // PlaceObject3: HasBlendMode
     w.u16(p.depth);
     if (p.charId >= 0) w.u16(uint16_t(p.charId));
     if (p.hasMatrix) w.matrix(p.matrix);
@@ -269,7 +270,8 @@ void TimelineBuilder::place(const Place& p)
     if (p.ratio >= 0) w.u16(uint16_t(p.ratio));
     if (!p.name.isEmpty()) w.string(p.name);
     if (p.clipDepth > 0) w.u16(uint16_t(p.clipDepth));
-    tag(26, w.data());
+    if (p.blend) w.u8(p.blend);
+    tag(p.blend ? 70 : 26, w.data());
 }
 
 void TimelineBuilder::place(uint16_t depth, uint16_t charId, double x, double y)

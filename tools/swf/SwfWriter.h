@@ -98,6 +98,7 @@ struct Place
     int ratio = -1;
     int clipDepth = 0;
     QString name;
+    uint8_t blend = 0; // > 0: written as PlaceObject3 with this blend mode
 };
 
 // Frames of a timeline (the movie's or a sprite's).

@@ -62,9 +62,45 @@ void Renderer::drawList(QPainter& p, const std::vector<Instance>& list, const QT
             continue;
         }
         if (!in.visible) continue;
+        if (in.blend >= 3) { drawBlended(p, in, m, cx, level); continue; }
         drawInstance(p, in, m, cx, level);
     }
     while (!masks.empty()) { p.restore(); masks.pop_back(); }
+}
+
+// Blend modes: the object is drawn alone on a transparent layer the size of
+// the device, then composed onto what lies below with the matching Qt mode.
+void Renderer::drawBlended(QPainter& p, const Instance& in, const QTransform& m, const ColorTransform& cx, int level)
+{
+    QPainter::CompositionMode mode;
+    switch (in.blend) {
+    case 3: mode = QPainter::CompositionMode_Multiply; break;
+    case 4: mode = QPainter::CompositionMode_Screen; break;
+    case 5: mode = QPainter::CompositionMode_Lighten; break;
+    case 6: mode = QPainter::CompositionMode_Darken; break;
+    case 7: mode = QPainter::CompositionMode_Difference; break;
+    case 8: mode = QPainter::CompositionMode_Plus; break;
+    case 13: mode = QPainter::CompositionMode_Overlay; break;
+    case 14: mode = QPainter::CompositionMode_HardLight; break;
+    default: drawInstance(p, in, m, cx, level); return; // layer, alpha, erase, subtract, invert: drawn plainly
+    }
+    QPaintDevice* dev = p.device();
+    if (!dev || dev->width() <= 0 || dev->height() <= 0 || size_t(dev->width()) * size_t(dev->height()) > (16u << 20)) {
+        drawInstance(p, in, m, cx, level);
+        return;
+    }
+    QImage layer(dev->width(), dev->height(), QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    {
+        QPainter lp(&layer);
+        lp.setRenderHints(p.renderHints());
+        drawInstance(lp, in, m, cx, level);
+    }
+    p.save();
+    p.resetTransform();
+    p.setCompositionMode(mode);
+    p.drawImage(0, 0, layer);
+    p.restore();
 }
 
 const Shape* Renderer::morphAt(uint16_t id, uint16_t ratio)

@@ -29,6 +29,7 @@ public:
 private:
     void drawList(QPainter& p, const std::vector<Instance>& list, const QTransform& m, const ColorTransform& cx, int level);
     void drawInstance(QPainter& p, const Instance& in, const QTransform& m, const ColorTransform& cx, int level);
+    void drawBlended(QPainter& p, const Instance& in, const QTransform& m, const ColorTransform& cx, int level);
     void drawShape(QPainter& p, const Shape& s, const QTransform& m, const ColorTransform& cx);
     void drawText(QPainter& p, const StaticText& t, const QTransform& m, const ColorTransform& cx);
     void drawEditText(QPainter& p, const EditText& t, const QTransform& m, const ColorTransform& cx);

@@ -183,3 +183,17 @@ TEST(SwfRender, devSetVideoDecodesWhenPresent)
         }
     EXPECT_GT(double(close) / (img.width() * img.height()), 0.95);
 }
+
+TEST(SwfRender, multiplyBlendMode)
+{
+    Writer w(40, 20, 12);
+    w.setBackground(0xFFFFFF);
+    w.place(1, rectShape(w, 20, 0, 20, 20, 0xFF0000FF));
+    swfw::Place p;
+    p.depth = 2; p.charId = rectShape(w, 0, 0, 40, 20, 0xFFFF0000); p.blend = 3;
+    w.place(p);
+    w.showFrame();
+    QImage img = render(w.finish());
+    EXPECT_EQ(at(img, 10, 10), QColor(255, 0, 0)); // red x white
+    EXPECT_EQ(at(img, 30, 10), QColor(0, 0, 0));   // red x blue
+}
