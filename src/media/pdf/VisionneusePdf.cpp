@@ -10,9 +10,10 @@
 #include <cmath>
 
 namespace {
-// Tiles in device pixels: wide enough that a panel row is one or two tiles,
-// short enough that a tall page in full width renders only its visible part.
-constexpr int largeurTuile = 512;
+// Tiles in device pixels: wide enough that a row across the panel is one tile
+// (each tile makes the renderer read the page again), short enough that a
+// tall page in full width renders little more than its visible part.
+constexpr int largeurTuile = 1024;
 constexpr int hauteurTuile = 256;
 // Rendered tiles kept, in kilobytes.
 constexpr int cacheKo = 96 * 1024;
