@@ -254,7 +254,8 @@ void TimelineBuilder::place(const Place& p)
     if (!p.name.isEmpty()) f |= 0x20;
     if (p.clipDepth > 0) f |= 0x40;
     w.u8(f);
-    if (p.blend) w.u8(0x02); // PlaceObject3: HasBlendMode
+    bool po3 = p.blend || !p.filters.isEmpty();
+    if (po3) w.u8(uint8_t((p.blend ? 0x02 : 0) | (p.filters.isEmpty() ? 0 : 0x01)));
     w.u16(p.depth);
     if (p.charId >= 0) w.u16(uint16_t(p.charId));
     if (p.hasMatrix) w.matrix(p.matrix);
@@ -270,8 +271,31 @@ void TimelineBuilder::place(const Place& p)
     if (p.ratio >= 0) w.u16(uint16_t(p.ratio));
     if (!p.name.isEmpty()) w.string(p.name);
     if (p.clipDepth > 0) w.u16(uint16_t(p.clipDepth));
+    if (!p.filters.isEmpty()) w.bytes(p.filters);
     if (p.blend) w.u8(p.blend);
-    tag(p.blend ? 70 : 26, w.data());
+    tag(po3 ? 70 : 26, w.data());
+}
+
+static void fixed16(BitWriter& w, double v) { w.u32(uint32_t(int32_t(std::lround(v * 65536)))); }
+
+QByteArray Place::blurFilter(double bx, double by, int passes)
+{
+    BitWriter w;
+    w.u8(1); w.u8(1);
+    fixed16(w, bx); fixed16(w, by);
+    w.ub(uint32_t(passes), 5); w.ub(0, 3);
+    return w.data();
+}
+
+QByteArray Place::dropShadowFilter(uint32_t argb, double blur, double angle, double distance, double strength)
+{
+    BitWriter w;
+    w.u8(1); w.u8(0);
+    w.rgba(argb);
+    fixed16(w, blur); fixed16(w, blur); fixed16(w, angle); fixed16(w, distance);
+    w.u16(uint16_t(int16_t(std::lround(strength * 256))));
+    w.ub(0, 1); w.ub(0, 1); w.ub(1, 1); w.ub(1, 5);
+    return w.data();
 }
 
 void TimelineBuilder::place(uint16_t depth, uint16_t charId, double x, double y)

@@ -99,6 +99,9 @@ struct Place
     int clipDepth = 0;
     QString name;
     uint8_t blend = 0; // > 0: written as PlaceObject3 with this blend mode
+    QByteArray filters; // a FILTERLIST (count + filters): written as PlaceObject3
+    static QByteArray blurFilter(double bx, double by, int passes);
+    static QByteArray dropShadowFilter(uint32_t argb, double blur, double angle, double distance, double strength);
 };
 
 // Frames of a timeline (the movie's or a sprite's).

@@ -72,6 +72,7 @@ void TimelineRunner::place(ClipState& c, const PlaceCmd& cmd, int level, bool in
         if (cmd.hasClip) in.clipDepth = cmd.clipDepth;
         if (cmd.hasVisible) in.visible = cmd.visible;
         if (cmd.hasBlend) in.blend = cmd.blend;
+        if (cmd.hasFilters) in.filters = cmd.filters;
         return;
     }
     if (!cmd.hasChar || !movie_.typeOf(cmd.charId)) return;
@@ -86,6 +87,7 @@ void TimelineRunner::place(ClipState& c, const PlaceCmd& cmd, int level, bool in
     in.clipDepth = cmd.hasClip ? cmd.clipDepth : 0;
     in.visible = cmd.hasVisible ? cmd.visible : true;
     in.blend = cmd.blend;
+    in.filters = cmd.filters;
     in.serial = serial_++;
     if (exists) { dropCount(*it); *it = std::move(in); }
     else { ++instances_; it = c.list.insert(it, std::move(in)); }

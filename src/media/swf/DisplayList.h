@@ -19,6 +19,7 @@ struct Instance
     uint16_t clipDepth = 0;
     bool visible = true;
     uint8_t blend = 0;
+    std::vector<Filter> filters;
     uint8_t buttonState = 1; // 1 up, 2 over, 4 down
     QString name;
     uint32_t serial = 0;

@@ -182,15 +182,33 @@ void Movie::parseTags(BitReader& r, Timeline& tl, int nesting, ParseState& ps)
     if (!frame.cmds.empty() || !frame.actions.empty()) tl.frames.push_back(std::move(frame));
 }
 
-static void skipFilters(BitReader& t)
+static std::vector<Filter> readFilters(BitReader& t)
 {
+    std::vector<Filter> out;
     unsigned n = t.u8();
     for (unsigned i = 0; i < n && !t.overrun(); ++i) {
         uint8_t id = t.u8();
+        Filter f;
         switch (id) {
-        case 0: t.skip(23); break;
-        case 1: t.skip(9); break;
-        case 2: t.skip(15); break;
+        case 0: case 2: {
+            f.kind = id == 0 ? Filter::DropShadow : Filter::Glow;
+            f.color = readRgba(t);
+            f.blurX = t.fixed16(); f.blurY = t.fixed16();
+            if (id == 0) { f.angle = t.fixed16(); f.distance = t.fixed16(); }
+            f.strength = t.fixed8();
+            f.inner = t.flag(); f.knockout = t.flag(); f.compositeSource = t.flag();
+            f.passes = int(t.ub(5));
+            t.align();
+            if (out.size() < 8) out.push_back(f);
+            break;
+        }
+        case 1:
+            f.kind = Filter::Blur;
+            f.blurX = t.fixed16(); f.blurY = t.fixed16();
+            f.passes = int(t.ub(5));
+            t.align();
+            if (out.size() < 8) out.push_back(f);
+            break;
         case 3: t.skip(27); break;
         case 4: case 7: { unsigned c = t.u8(); t.skip(size_t(c) * 5 + 19); break; }
         case 5: { unsigned x = t.u8(), y = t.u8(); t.skip(8 + size_t(x) * y * 4 + 5); break; }
@@ -198,7 +216,10 @@ static void skipFilters(BitReader& t)
         default: t.skip(t.remaining()); break;
         }
     }
+    return out;
 }
+
+static void skipFilters(BitReader& t) { readFilters(t); }
 
 static std::vector<Action> parseActions(BitReader& t)
 {
@@ -521,7 +542,7 @@ void Movie::parseTag(uint16_t code, BitReader& t, Timeline& tl, FrameDef& frame,
         if (c.hasName) c.name = t.string(ps.utf8);
         if (c.hasClip) c.clipDepth = t.u16();
         if (code == PlaceObject3) {
-            if (f2 & 0x01) skipFilters(t);
+            if (f2 & 0x01) { c.hasFilters = true; c.filters = readFilters(t); }
             if (f2 & 0x02) { c.hasBlend = true; c.blend = t.u8(); }
             if (f2 & 0x04) t.u8();
             if (f2 & 0x20) { c.hasVisible = true; c.visible = t.u8() != 0; }

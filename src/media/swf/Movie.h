@@ -66,6 +66,16 @@ struct Action
     bool playAfter = false;
 };
 
+// The filters drawn: drop shadow, blur and glow (others are read and ignored).
+struct Filter
+{
+    enum Kind : uint8_t { DropShadow, Blur, Glow } kind = Blur;
+    Rgba color;
+    double blurX = 0, blurY = 0, angle = 0, distance = 0, strength = 1;
+    bool inner = false, knockout = false, compositeSource = true;
+    int passes = 1;
+};
+
 struct PlaceCmd
 {
     bool remove = false;
@@ -73,6 +83,8 @@ struct PlaceCmd
     bool hasChar = false, hasMatrix = false, hasCx = false, hasRatio = false, hasName = false, hasClip = false;
     bool hasVisible = false, visible = true, hasBlend = false;
     uint8_t blend = 0;
+    bool hasFilters = false;
+    std::vector<Filter> filters;
     uint16_t depth = 0, charId = 0, ratio = 0, clipDepth = 0;
     QTransform matrix;
     ColorTransform cx;

@@ -17,6 +17,7 @@ static double scaleOf(const QTransform& m)
 void Renderer::render(QPainter& p, const ClipState& root, const QTransform& stageToDevice, bool background)
 {
     p.save();
+    stagePixel_ = scaleOf(stageToDevice) * 20.0;
     p.setRenderHint(QPainter::Antialiasing, antialias_);
     p.setRenderHint(QPainter::SmoothPixmapTransform, antialias_);
     const QRectF& st = movie_->header().stage;
@@ -62,6 +63,7 @@ void Renderer::drawList(QPainter& p, const std::vector<Instance>& list, const QT
             continue;
         }
         if (!in.visible) continue;
+        if (!in.filters.empty()) { drawFiltered(p, in, m, cx, level); continue; }
         if (in.blend >= 3) { drawBlended(p, in, m, cx, level); continue; }
         drawInstance(p, in, m, cx, level);
     }
@@ -100,6 +102,106 @@ void Renderer::drawBlended(QPainter& p, const Instance& in, const QTransform& m,
     p.resetTransform();
     p.setCompositionMode(mode);
     p.drawImage(0, 0, layer);
+    p.restore();
+}
+
+namespace {
+
+// Box blur of a premultiplied image along one axis, box width w (pixels).
+void boxBlur(QImage& img, double w, bool horizontal)
+{
+    int r = int(std::floor(w / 2));
+    if (r <= 0) return;
+    int W = img.width(), H = img.height();
+    int n = horizontal ? W : H, lines = horizontal ? H : W;
+    std::vector<uint32_t> src(size_t(n) * 4);
+    int box = 2 * r + 1;
+    for (int l = 0; l < lines; ++l) {
+        for (int i = 0; i < n; ++i) {
+            QRgb c = horizontal ? reinterpret_cast<const QRgb*>(img.constScanLine(l))[i] : reinterpret_cast<const QRgb*>(img.constScanLine(i))[l];
+            src[size_t(i) * 4] = qAlpha(c); src[size_t(i) * 4 + 1] = qRed(c); src[size_t(i) * 4 + 2] = qGreen(c); src[size_t(i) * 4 + 3] = qBlue(c);
+        }
+        uint32_t sum[4] = {0, 0, 0, 0};
+        for (int i = -r; i <= r; ++i)
+            if (i >= 0 && i < n) for (int k = 0; k < 4; ++k) sum[k] += src[size_t(i) * 4 + size_t(k)];
+        for (int i = 0; i < n; ++i) {
+            QRgb v = qRgba(int(sum[1] / box), int(sum[2] / box), int(sum[3] / box), int(sum[0] / box));
+            if (horizontal) reinterpret_cast<QRgb*>(img.scanLine(l))[i] = v;
+            else reinterpret_cast<QRgb*>(img.scanLine(i))[l] = v;
+            int out = i - r, in = i + r + 1;
+            if (out >= 0) for (int k = 0; k < 4; ++k) sum[k] -= src[size_t(out) * 4 + size_t(k)];
+            if (in < n) for (int k = 0; k < 4; ++k) sum[k] += src[size_t(in) * 4 + size_t(k)];
+        }
+    }
+}
+
+void blur(QImage& img, double bx, double by, int passes)
+{
+    for (int i = 0; i < std::clamp(passes, 1, 3); ++i) {
+        if (bx >= 2) boxBlur(img, std::min(bx, 255.0), true);
+        if (by >= 2) boxBlur(img, std::min(by, 255.0), false);
+    }
+}
+
+// The object's alpha, coloured, its strength applied: the shape of a shadow or glow.
+QImage tinted(const QImage& src, Rgba c, double strength)
+{
+    QImage out(src.size(), QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < src.height(); ++y) {
+        const QRgb* s = reinterpret_cast<const QRgb*>(src.constScanLine(y));
+        QRgb* d = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < src.width(); ++x) {
+            int a = std::clamp(int(qAlpha(s[x]) * strength * c.a / 255.0), 0, 255);
+            d[x] = qRgba(c.r * a / 255, c.g * a / 255, c.b * a / 255, a);
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+// Filters: the object is drawn alone on a layer around its bounds, the layer
+// goes through the filters in order, then it is composed in place.
+void Renderer::drawFiltered(QPainter& p, const Instance& in, const QTransform& m, const ColorTransform& cx, int level)
+{
+    QRectF bounds = clipPath(in, m, level, false).boundingRect();
+    // Filter sizes are stage pixels, whatever the object's own scale; the
+    // device may show the stage zoomed.
+    const double px = stagePixel_;
+    double margin = 0;
+    for (const Filter& f : in.filters) margin += (std::max(f.blurX, f.blurY) * std::max(1, f.passes) + f.distance) * px;
+    QRect area = bounds.adjusted(-margin - 2, -margin - 2, margin + 2, margin + 2).toAlignedRect();
+    if (p.device()) area &= QRect(0, 0, p.device()->width(), p.device()->height());
+    if (area.isEmpty() || size_t(area.width()) * size_t(area.height()) > (16u << 20)) { drawInstance(p, in, m, cx, level); return; }
+    QImage layer(area.size(), QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    {
+        QPainter lp(&layer);
+        lp.setRenderHints(p.renderHints());
+        drawInstance(lp, in, m * QTransform::fromTranslate(-area.left(), -area.top()), cx, level);
+    }
+    for (const Filter& f : in.filters) {
+        if (f.kind == Filter::Blur) { blur(layer, f.blurX * px, f.blurY * px, f.passes); continue; }
+        if (f.inner) continue; // inner shadows and glows: not drawn
+        QImage shadow = tinted(layer, f.color, f.strength);
+        blur(shadow, f.blurX * px, f.blurY * px, f.passes);
+        QImage out(layer.size(), QImage::Format_ARGB32_Premultiplied);
+        out.fill(Qt::transparent);
+        QPainter op(&out);
+        double d = f.kind == Filter::DropShadow ? f.distance * px : 0;
+        op.drawImage(QPointF(std::cos(f.angle) * d, std::sin(f.angle) * d), shadow);
+        if (f.knockout) {
+            op.setCompositionMode(QPainter::CompositionMode_DestinationOut);
+            op.drawImage(0, 0, layer);
+        } else if (f.compositeSource) {
+            op.drawImage(0, 0, layer);
+        }
+        op.end();
+        layer = out;
+    }
+    p.save();
+    p.resetTransform();
+    p.drawImage(area.topLeft(), layer);
     p.restore();
 }
 

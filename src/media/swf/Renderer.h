@@ -29,6 +29,7 @@ public:
 private:
     void drawList(QPainter& p, const std::vector<Instance>& list, const QTransform& m, const ColorTransform& cx, int level);
     void drawInstance(QPainter& p, const Instance& in, const QTransform& m, const ColorTransform& cx, int level);
+    void drawFiltered(QPainter& p, const Instance& in, const QTransform& m, const ColorTransform& cx, int level);
     void drawBlended(QPainter& p, const Instance& in, const QTransform& m, const ColorTransform& cx, int level);
     void drawShape(QPainter& p, const Shape& s, const QTransform& m, const ColorTransform& cx);
     void drawText(QPainter& p, const StaticText& t, const QTransform& m, const ColorTransform& cx);
@@ -42,6 +43,7 @@ private:
 
     std::shared_ptr<const Movie> movie_;
     bool antialias_ = true;
+    double stagePixel_ = 1; // device pixels per stage pixel
     std::map<uint16_t, std::unique_ptr<VideoDecoder>> videos_;
     std::map<std::pair<uint16_t, uint16_t>, Shape> morphCache_;
     struct CxImage { ColorTransform cx; QImage img; };

@@ -197,3 +197,25 @@ TEST(SwfRender, multiplyBlendMode)
     EXPECT_EQ(at(img, 10, 10), QColor(255, 0, 0)); // red x white
     EXPECT_EQ(at(img, 30, 10), QColor(0, 0, 0));   // red x blue
 }
+
+TEST(SwfRender, dropShadowAndBlurFilters)
+{
+    Writer w(60, 40, 12);
+    w.setBackground(0xFFFFFF);
+    swfw::Place p;
+    p.depth = 1; p.charId = rectShape(w, 10, 10, 20, 20, 0xFF0000FF);
+    p.filters = swfw::Place::dropShadowFilter(0xFF000000, 0, 0, 6, 1); // hard shadow 6 px to the right
+    w.place(p);
+    swfw::Place q;
+    q.depth = 2; q.charId = rectShape(w, 40, 10, 10, 10, 0xFFFF0000);
+    q.filters = swfw::Place::blurFilter(8, 8, 1);
+    w.place(q);
+    w.showFrame();
+    QImage img = render(w.finish());
+    EXPECT_EQ(at(img, 20, 20), QColor(0, 0, 255));     // the object over its shadow
+    EXPECT_EQ(at(img, 33, 20), QColor(0, 0, 0));       // the shadow past its right edge
+    EXPECT_EQ(at(img, 20, 8), QColor(255, 255, 255));  // nothing above
+    QColor edge = at(img, 40, 15);                      // the blurred square's edge is soft
+    EXPECT_GT(edge.green(), 40);
+    EXPECT_LT(edge.green(), 230);
+}
