@@ -155,6 +155,7 @@ void Form1::creerControles()
     Label24[8]->setText(QStringLiteral("Notes"));
 
     creerArbre();
+    creerLecteurs();
 }
 
 void Form1::ligneEtat(double taille, const QString& texte)
@@ -182,6 +183,9 @@ void Form1::Form_Load()
     auto& e = etat();
 
     pointeurSablier();
+
+    continuersession();
+    ajouteretape();
 
     e.sauvegardeAuto = VRAI;
     e.rappelJournal = VRAI;
@@ -222,11 +226,7 @@ void Form1::Form_Load()
     Label5->setText(Label2->text());
     Label5->show();
 
-    // Without a mixer the volume slider stays inert, but loading goes on: the
-    // skin is painted and the splash closes.
-    if (!services().melangeur || !services().melangeur->ouvrir())
-        boiteSysteme(QStringLiteral("L'application ne peut gérer le canal audio."));
-    Timer2.start();
+    ouvrirMelangeur();
 
     ligneEtat(7, Label1[5]->text());
     Timer4.stop();
@@ -271,8 +271,7 @@ void Form1::Form_Activate()
                             + e.apprenant.lieu);
     else
         Label24[8]->clear();
-    if (AVI)
-        AVI->setPosition(e.positionAVI);
+    AVI->setPosition(e.positionAVI);
     Timer1.start();
 }
 
@@ -328,7 +327,7 @@ void Form1::Label1_MouseDown(int index)
 {
     if (index == 3 || index == 4)
         Label1[size_t(index)]->setBordure(true);
-    const bool lecteurVisible = (AVI && AVI->isVisible()) || (fl && fl->isVisible());
+    const bool lecteurVisible = AVI->isVisible() || fl->isVisible();
     if ((index == 3 && !lecteurVisible) || (index == 4 && etat().cheminDocument.isEmpty())) {
         pointeurDefaut();
         return;
@@ -340,7 +339,7 @@ void Form1::Label1_MouseUp(int index)
 {
     if (index >= 0 && index < 5)
         Label1[size_t(index)]->setBordure(false);
-    if ((index == 3 && (!AVI || AVI->fileName().isEmpty())) || (index == 4 && etat().cheminDocument.isEmpty()))
+    if ((index == 3 && AVI->fileName().isEmpty()) || (index == 4 && etat().cheminDocument.isEmpty()))
         pointeurDefaut();
 }
 
@@ -351,6 +350,9 @@ void Form1::Label1_Click(int index)
     case 0:
         quitter();
         return;
+    case 1:
+        aide();
+        break;
     default:
         break;
     }
@@ -360,10 +362,8 @@ void Form1::Label1_Click(int index)
 void Form1::quitter()
 {
     auto& e = etat();
-    if (AVI)
-        AVI->setCommand(ComposantVideo::Arreter);
-    if (fl)
-        fl->setPlaying(false);
+    AVI->setCommand(ComposantVideo::Arreter);
+    fl->setPlaying(false);
     pointeurDefaut();
 
     if (e.fichierJournal.isEmpty()) {
@@ -434,25 +434,6 @@ void Form1::Label3_Click(int index)
 {
     if (index == 6)
         toutStopper();
-}
-
-void Form1::toutStopper()
-{
-    Label8[0]->show();
-    Label8[0]->clear();
-    if (fl) {
-        fl->setMovie(QString());
-        fl->setPlaying(true);
-        fl->setPlaying(false);
-        fl->hide();
-    }
-    if (AVI) {
-        AVI->setCommand(ComposantVideo::Arreter);
-        AVI->hide();
-    }
-    if (auto* son = services().son.get())
-        son->commandeMCI(QStringLiteral("close"), QString());
-    etat().cheminDocument.clear();
 }
 
 void Form1::Timer1_Timer() { Timer1.stop(); }

@@ -11,6 +11,8 @@
 #include <functional>
 
 class ArbreLecons;
+class NoeudLecon;
+class QSlider;
 class ComposantFlash;
 class ComposantVideo;
 class ZoneCliquable;
@@ -77,9 +79,14 @@ public:
     QString emplacementCours;
     Emplacements emplacements;
 
-    // Players; null until their components are plugged in.
+    // The two players share the animation area; only the one that fits the
+    // current file is visible.
     ComposantFlash* fl = nullptr;
     ComposantVideo* AVI = nullptr;
+    QLabel* Label9 = nullptr;            // video frame counter
+    QSlider* Slider1 = nullptr;          // master volume, -100 (top) .. 0
+    QLabel* Label3_12 = nullptr;         // "Taille des caractères", inert
+    ZoneCliquable* Label19 = nullptr;    // start the assessment at once
 
     QTimer Timer1, Timer2, Timer3, Timer4;
 
@@ -91,6 +98,9 @@ public:
     std::function<void()> ouvrirEcranJournal; // the journal screen, modally
     std::function<void()> afficherRappel;     // the save reminder, modally
     std::function<void()> sauverjournal;      // silent save of the journal file
+    // Steps the document panel and the assessments provide.
+    std::function<void()> chargerDocument;    // loads cheminDocument into the panel
+    std::function<void()> lancer_Q;           // at the end of a video
 
     // Handlers
     void Form_Load();
@@ -110,6 +120,23 @@ public:
     void treeview1_MouseDown();
     void treeview1_MouseMove();
     void arbo_Click(int index);
+    // Puts these players in the animation area (the window owns them).
+    void installerLecteurs(ComposantFlash* flash, ComposantVideo* video);
+    void viderLecteurs();
+    void lancerVideo(const QString& cle);
+    void lancerFlash(const QString& cle);
+    void AVI_PositionChanged(int16_t position);
+    void Slider1_Scroll();
+    void aide();
+    void chargePDF();
+
+    void treeview1_NodeClick(NoeudLecon* noeud);
+    // The current node's look: white on red, bold, with the red arrow.
+    void n_surligner(NoeudLecon* noeud);
+    // What the journal recorder reads off this window.
+    void ajouteretape();
+    void continuersession();
+
     void Timer1_Timer();
     void Timer2_Timer();
     void Timer3_Timer();
@@ -139,6 +166,9 @@ protected:
 private:
     void creerControles();
     void creerArbre();
+    void creerLecteurs();
+    void ouvrirMelangeur();
+    bool melangeurOuvert_ = false;
     // Loading steps of the catalogue: the course search, then the scan.
     bool chercherCours();
     void chargerCatalogue();

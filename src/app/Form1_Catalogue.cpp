@@ -20,6 +20,7 @@ void Form1::creerArbre()
     placer(treeview1, form1::arbre);
     treeview1->setCursor(pointeurMain());
     connect(treeview1, &ArbreLecons::clic, this, &Form1::treeview1_Click);
+    connect(treeview1, &ArbreLecons::noeudClique, this, &Form1::treeview1_NodeClick);
     connect(treeview1, &ArbreLecons::boutonEnfonce, this, [this] { treeview1_MouseDown(); });
     connect(treeview1, &ArbreLecons::pointeurDeplace, this, [this] { treeview1_MouseMove(); });
 
