@@ -40,8 +40,8 @@ bool VisionneusePdf::ouvrir(const QString& chemin)
 {
     ++generation_;
     tuiles_.clear();
-    const QPdfDocument::Error erreur = document_->load(chemin);
-    const bool ouvert = erreur == QPdfDocument::Error::None && document_->status() == QPdfDocument::Status::Ready;
+    const bool ouvert = !chemin.isEmpty() && document_->load(chemin) == QPdfDocument::Error::None
+                        && document_->status() == QPdfDocument::Status::Ready;
     if (!ouvert)
         document_->close();
     const int avant = page_;

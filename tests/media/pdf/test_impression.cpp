@@ -1,6 +1,7 @@
 // Printing for real: jobs written to a PDF file through QPrinter, compared
 // with what the panel shows; the printer set-up dialogue itself.
 #include "ComparaisonImages.h"
+#include "AffichageQt.h"
 #include "FabriquePdf.h"
 #include "FauxModal.h"
 #include "FauxServices.h"

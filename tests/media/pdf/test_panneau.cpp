@@ -1,5 +1,6 @@
 // The document panel on the main window: pages, indicator, tooltips, printing
 // questions and reports, display mode, exercise document, broken files.
+#include "AffichageQt.h"
 #include "FabriquePdf.h"
 #include "FausseImpression.h"
 #include "FauxModal.h"
@@ -578,3 +579,86 @@ TEST_F(PanneauTest, ToolbarZonesBorderWhilePressedAndActOnClick)
     EXPECT_EQ(panneau->pageCourante, 2);
     EXPECT_EQ(panneau->Label21->text(), QStringLiteral("2 sur 5"));
 }
+
+// ----------------------------------------------------------- the zoom's panel
+
+struct PanneauZoomTest : PanneauTest
+{
+    void SetUp() override
+    {
+        PanneauTest::SetUp();
+        panneau = std::make_unique<PanneauDocument>(nullptr, PanneauDocument::Variante::Zoom);
+    }
+};
+
+TEST_F(PanneauZoomTest, OwnTooltipsNeverRebuiltAndPageZeroShown)
+{
+    EXPECT_EQ(panneau->Label18, nullptr);
+    EXPECT_EQ(panneau->Label23[3]->toolTip(), QStringLiteral("Ouvrir le document dans l'éditeur de PDF par défaut."));
+    charger(document(6));
+    EXPECT_EQ(panneau->Label21->text(), QStringLiteral("Page 1 sur 6"));
+    clic(PageSuivante);
+    imprimante.choixDialogue = QStringLiteral("Jet-Accueil");
+    clic(ChoisirImprimante);
+    EXPECT_EQ(imprimante.titresDialogue, QStringList{QString()});
+    EXPECT_EQ(infobulle(ImprimerPage), QStringLiteral("Imprimer la page affichée"));
+    EXPECT_EQ(infobulle(ImprimerTout), QStringLiteral("Imprimer tout le document"));
+
+    panneau->PDFV1_OnPage(0);
+    EXPECT_EQ(panneau->pageCourante, 0);
+    EXPECT_EQ(panneau->Label21->text(), QStringLiteral("0 sur 6"));
+}
+
+struct CasZoom
+{
+    const char* nom;
+    int pages;
+    int bouton;
+    QString imprimante;
+    QStringList reponses;
+    std::vector<Boite> boites;
+    std::vector<QList<int>> taches;
+};
+
+class ImpressionZoom : public PanneauZoomTest, public ::testing::WithParamInterface<CasZoom>
+{};
+
+TEST_P(ImpressionZoom, AsksPrintsAndReports)
+{
+    const auto& c = GetParam();
+    imprimante.imprimante = c.imprimante;
+    charger(document(c.pages));
+    panneau->allerPage(2 <= c.pages ? 2 : 1);
+    for (const auto& r : c.reponses)
+        modal.repondre(r);
+    clic(c.bouton);
+    ASSERT_EQ(modal.vues.size(), c.boites.size());
+    for (size_t i = 0; i < c.boites.size(); ++i) {
+        EXPECT_EQ(modal.vues[i].titre, c.boites[i].titre) << i;
+        EXPECT_EQ(modal.vues[i].texte, c.boites[i].texte) << i;
+        EXPECT_EQ(modal.vues[i].icone, c.boites[i].icone) << i;
+        EXPECT_EQ(modal.vues[i].boutons, c.boites[i].boutons) << i;
+    }
+    ASSERT_EQ(imprimante.taches.size(), c.taches.size());
+    for (size_t i = 0; i < c.taches.size(); ++i) {
+        EXPECT_EQ(imprimante.taches[i].pages, c.taches[i]);
+        // Named after the document, the zoom having no lesson title line.
+        EXPECT_EQ(imprimante.taches[i].titre, etat().cheminDocument);
+    }
+}
+
+namespace {
+const Boite questionActuelle{QStringLiteral(" Imprimer"), QStringLiteral("Souhaitez-vous imprimer la page actuelle ?"), 2, 3};
+const Boite nonTransmise{QStringLiteral(" Impression non transmise"), QStringLiteral("Pas d'imprimante disponible"), 0, 1};
+} // namespace
+
+INSTANTIATE_TEST_SUITE_P(
+    Questions, ImpressionZoom,
+    ::testing::Values(
+        CasZoom{"ShownPageYes", 4, ImprimerPage, laser, {"Oui", "Ok"}, {questionActuelle, transmisePage}, {{2}}},
+        CasZoom{"ShownPageNo", 4, ImprimerPage, laser, {"Non"}, {questionActuelle}, {}},
+        CasZoom{"ShownPageWithoutPrinter", 4, ImprimerPage, "", {"Oui", "Ok"}, {questionActuelle, nonTransmise}, {{2}}},
+        CasZoom{"OnePageDocument", 1, ImprimerTout, laser, {"Oui", "Ok"}, {questionActuelle, transmisePage}, {{1}}},
+        CasZoom{"WholeDocumentWithoutPrinter", 3, ImprimerTout, "", {"Oui", "Ok"},
+                {demandeDocument(3), nonTransmise}, {{1, 2, 3}}}),
+    [](const auto& i) { return std::string(i.param.nom); });

@@ -1,6 +1,7 @@
 // The viewer: fit modes, scrolling within and across pages, rendering at the
 // viewer's own size and pixel density, on demand.
 #include "ComparaisonImages.h"
+#include "AffichageQt.h"
 #include "FabriquePdf.h"
 #include "media/pdf/VisionneusePdf.h"
 
