@@ -8,6 +8,9 @@
 #include "app/Twips.h"
 #include "app/ZoneCliquable.h"
 #include "catalogue/ArbreLecons.h"
+#include "catalogue/CheminCours.h"
+#include "media/ComposantFlash.h"
+#include "media/ComposantVideo.h"
 #include "catalogue/ConfigurationCours.h"
 #include "catalogue/RemplissageArbre.h"
 #include "plateforme/Services.h"
@@ -80,6 +83,18 @@ void Form1::chargerCatalogue()
     animations = c.animations;
     emplacementCours = c.emplacementCours;
     Label2->setText(c.sujet.Label2);
+
+    // The title animation and document, shown until a lesson is chosen.
+    const QString titre = cheminDansCours(QStringLiteral("anim/T.swf"));
+    fl->setMovie(titre);
+    e.cheminAnimation = titre;
+    AVI->hide();
+    e.cheminDocument = c.listes.documentDemarrage.isEmpty()
+                           ? QString()
+                           : cheminDansCours(QStringLiteral("textes/") + c.listes.documentDemarrage);
+    chargePDF();
+    fl->setPlaying(false);
+
     remplirArbre(*treeview1, c.plan);
     Label8[0]->setText(Label2->text() + QStringLiteral(" - ") + Label7->text());
     Label8[0]->adjustSize();
