@@ -22,11 +22,11 @@ constexpr int hauteurImage = 768;
 constexpr ZoneTwips quitter{1890, 9765, 1080, 600};        // Label1(0)
 constexpr ZoneTwips aide{2760, 12285, 825, 300};           // Label1(1), below the visible area
 constexpr ZoneTwips basculer{3120, 9660, 870, 705};        // Label1(2)
-constexpr ZoneTwips zoomAnimation{1260, 1680, 630, 525};   // Label1(3)
-constexpr ZoneTwips zoomConsignes{2040, 1680, 630, 525};   // Label1(4)
+constexpr ZoneTwips zoomAnimation{1650, 1680, 570, 525};   // Label1(3)
+constexpr ZoneTwips zoomConsignes{2235, 1680, 570, 525};   // Label1(4)
 constexpr ZoneTwips ligneEtat{855, 8685, 2700, 375};       // Label1(5)
 constexpr ZoneTwips aideUtilisateur{435, 8655, 390, 390};  // Label12
-constexpr ZoneTwips journaux{420, 1680, 630, 525};         // Label15
+constexpr ZoneTwips journaux{420, 1680, 570, 525};         // Label15
 constexpr ZoneTwips sujet{5145, 8850, 9600, 900};          // Label5
 constexpr ZoneTwips intitule{5310, 9945, 9450, 600};       // Label7
 constexpr ZoneTwips legende{14775, 7695, 0, 300};          // Label8(0): right edge at gauche
@@ -48,7 +48,7 @@ constexpr ZoneTwips tailleCaracteres{2715, 4485, 270, 270};// Label3(12)
 constexpr ZoneTwips modeDocument{2835, 1665, 585, 540};    // Label16(0)
 constexpr ZoneTwips survolDocument{5670, 8085, 9180, 2760};// Label6
 constexpr ZoneTwips panneauPdf{4845, 7995, 9990, 3180};    // PDF1
-constexpr ZoneTwips lancerEpreuve{525, 8145 - 420, 3465, 300}; // Label19
+constexpr ZoneTwips lancerEpreuve{1035, 1695, 570, 495};    // Label19
 
 // Results board: headings at y 8145, values at y 8400.
 constexpr std::array<int, 10> colonnesTitres{555, 885, 1215, 1545, 1875, 2250, 2580, 2910, 3240, 3555};

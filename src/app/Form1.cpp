@@ -12,6 +12,7 @@
 #include "catalogue/ArbreLecons.h"
 #include "catalogue/CheminCours.h"
 #include "catalogue/ConfigurationCours.h"
+#include "media/pdf/PanneauDocument.h"
 #include "media/ComposantFlash.h"
 #include "media/ComposantVideo.h"
 #include "plateforme/Horloge.h"
@@ -156,12 +157,21 @@ void Form1::creerControles()
 
     creerArbre();
     creerLecteurs();
+    creerPanneauDocument();
 }
 
 void Form1::ligneEtat(double taille, const QString& texte)
 {
     Label1[5]->setFont(policeArial(taille, true));
     Label1[5]->setText(texte);
+}
+
+void Form1::legende(const QString& texte)
+{
+    QLabel* l = Label8[0];
+    l->setText(texte);
+    l->adjustSize();
+    l->move(form1::legende.x() - l->width(), form1::legende.y());
 }
 
 void Form1::afficher()
@@ -198,6 +208,8 @@ void Form1::Form_Load()
         Label1[2]->hide();
     Label7->setText(e.intituleCours);
 
+    PDF1->infobullesDemarrage();
+
     Label1[0]->setToolTip(tipQuitter);
 
     e.apprenant.lieu = QStringLiteral("Lieu\\groupe\\classe");
@@ -205,6 +217,9 @@ void Form1::Form_Load()
     e.apprenant.prenom = QStringLiteral("Prénom");
     e.nombreEtapes = 1;
     e.fichierJournal.clear();
+
+    PDF1->modeAffichage = QStringLiteral("off");
+    Label16[0]->tag = PDF1->modeAffichage;
 
     Label7->setFont([] {
         QFont f = policeArial(15, false, "Arial Black");
@@ -230,7 +245,7 @@ void Form1::Form_Load()
 
     ligneEtat(7, Label1[5]->text());
     Timer4.stop();
-    Label8[0]->clear();
+    legende(QString());
 
     pointeurDefaut();
 

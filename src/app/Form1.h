@@ -11,6 +11,7 @@
 #include <functional>
 
 class ArbreLecons;
+class PanneauDocument;
 class NoeudLecon;
 class QSlider;
 class ComposantFlash;
@@ -88,6 +89,12 @@ public:
     QLabel* Label3_12 = nullptr;         // "Taille des caractères", inert
     ZoneCliquable* Label19 = nullptr;    // start the assessment at once
 
+    // The lesson's document: the panel, its display-mode button and the
+    // invisible zone under it that reveals it on mouse-over.
+    PanneauDocument* PDF1 = nullptr;
+    std::array<ZoneCliquable*, 1> Label16{};
+    ZoneCliquable* Label6 = nullptr;
+
     QTimer Timer1, Timer2, Timer3, Timer4;
 
     // Window values
@@ -98,9 +105,10 @@ public:
     std::function<void()> ouvrirEcranJournal; // the journal screen, modally
     std::function<void()> afficherRappel;     // the save reminder, modally
     std::function<void()> sauverjournal;      // silent save of the journal file
-    // Steps the document panel and the assessments provide.
-    std::function<void()> chargerDocument;    // loads cheminDocument into the panel
-    std::function<void()> lancer_Q;           // at the end of a video
+    // Set by tests to see what is loaded instead of the panel loading it.
+    std::function<void()> chargerDocument;
+    // Step the assessments provide: runs at the end of a video.
+    std::function<void()> lancer_Q;
 
     // Handlers
     void Form_Load();
@@ -130,6 +138,10 @@ public:
     void aide();
     void chargePDF();
 
+    void Label16_Click(int index);
+    void Label16_MouseMove(int index);
+    void Label6_MouseMove();
+
     void treeview1_NodeClick(NoeudLecon* noeud);
     // The current node's look: white on red, bold, with the red arrow.
     void n_surligner(NoeudLecon* noeud);
@@ -145,6 +157,10 @@ public:
     // "Tout stopper": every player and the document panel stopped and emptied.
     void toutStopper();
     void quitter();
+
+    // The caption of the current activity; it grows to the left from its
+    // right edge.
+    void legende(const QString& texte);
 
     // The status line (Label1(5)) at a font size with a text.
     void ligneEtat(double taille, const QString& texte);
@@ -167,6 +183,7 @@ private:
     void creerControles();
     void creerArbre();
     void creerLecteurs();
+    void creerPanneauDocument();
     void ouvrirMelangeur();
     bool melangeurOuvert_ = false;
     // Loading steps of the catalogue: the course search, then the scan.

@@ -11,10 +11,12 @@
 #include "catalogue/CheminCours.h"
 #include "media/ComposantFlash.h"
 #include "media/ComposantVideo.h"
+#include "media/pdf/PanneauDocument.h"
 #include "catalogue/ConfigurationCours.h"
 #include "catalogue/RemplissageArbre.h"
 #include "plateforme/Services.h"
 
+#include <QPainter>
 #include <QPalette>
 
 void Form1::creerArbre()
@@ -36,6 +38,20 @@ void Form1::creerArbre()
         connect(b, &ZoneCliquable::clic, this, &Form1::arbo_Click);
         arbo[size_t(i)] = b;
     }
+    // The skin draws the "+"; the collapse button shows its own "-" over it.
+    QPixmap moins(arbo[1]->size());
+    moins.fill(Qt::transparent);
+    {
+        QPainter p(&moins);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(200, 215, 235), 1));
+        p.setBrush(QColor(52, 86, 130));
+        p.drawRoundedRect(QRectF(moins.rect()).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+        p.setPen(QPen(QColor(250, 250, 250), 2.2));
+        const QPointF c = QRectF(moins.rect()).center();
+        p.drawLine(c + QPointF(-5, 0), c + QPointF(5, 0));
+    }
+    arbo[1]->setPixmap(moins);
     arbo[1]->hide();
 
     Picture2 = new QWidget(Picture1);
@@ -96,8 +112,7 @@ void Form1::chargerCatalogue()
     fl->setPlaying(false);
 
     remplirArbre(*treeview1, c.plan);
-    Label8[0]->setText(Label2->text() + QStringLiteral(" - ") + Label7->text());
-    Label8[0]->adjustSize();
+    legende(Label2->text() + QStringLiteral(" - ") + Label7->text());
 }
 
 void Form1::treeview1_Click() { Picture2->hide(); }
@@ -114,6 +129,7 @@ void Form1::treeview1_MouseMove()
 {
     Timer4.stop();
     ligneEtat(7, emplacementCours);
+    PDF1->masquerAuPassage();
 }
 
 void Form1::arbo_Click(int index)
@@ -126,7 +142,21 @@ void Form1::arbo_Click(int index)
     } else {
         treeview1->masquerContenus();
         arbo[0]->show();
-        arbo[1]->hide();
+        // The skin draws the "+"; the collapse button shows its own "-" over it.
+    QPixmap moins(arbo[1]->size());
+    moins.fill(Qt::transparent);
+    {
+        QPainter p(&moins);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(200, 215, 235), 1));
+        p.setBrush(QColor(52, 86, 130));
+        p.drawRoundedRect(QRectF(moins.rect()).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+        p.setPen(QPen(QColor(250, 250, 250), 2.2));
+        const QPointF c = QRectF(moins.rect()).center();
+        p.drawLine(c + QPointF(-5, 0), c + QPointF(5, 0));
+    }
+    arbo[1]->setPixmap(moins);
+    arbo[1]->hide();
     }
     toutStopper();
 }

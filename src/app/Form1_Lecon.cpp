@@ -11,6 +11,7 @@
 #include "journal/Enregistreur.h"
 #include "media/ComposantFlash.h"
 #include "media/ComposantVideo.h"
+#include "media/pdf/PanneauDocument.h"
 #include "plateforme/Horloge.h"
 
 #include <QCoreApplication>
@@ -85,9 +86,9 @@ void Form1::treeview1_NodeClick(NoeudLecon* noeud)
     e.cheminDocument = cheminDansCours(QStringLiteral("textes/") + cle + QLatin1Char('-') + texte + QStringLiteral(".pdf"));
     e.cleLecon = cle;
     chargePDF();
+    PDF1->afficherSelonMode();
 
-    Label8[0]->setText(legendeActivite(cle, texte));
-    Label8[0]->adjustSize();
+    legende(legendeActivite(cle, texte));
     if (cle == QLatin1String("T"))
         AVI->hide();
     Label9->setText(QStringLiteral("00/00"));

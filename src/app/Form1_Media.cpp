@@ -8,6 +8,7 @@
 #include "app/Twips.h"
 #include "app/ZoneCliquable.h"
 #include "catalogue/CheminCours.h"
+#include "media/pdf/PanneauDocument.h"
 #include "media/swf/LecteurFlash.h"
 #include "media/video/LecteurAVI.h"
 #include "plateforme/Services.h"
@@ -57,9 +58,8 @@ void Form1::creerLecteurs()
 
     Label19 = new ZoneCliquable(Picture1, 19);
     placer(Label19, form1::lancerEpreuve);
-    Label19->setText(QStringLiteral("Lancer l'épreuve sans écouter l'animation."));
-    Label19->setFont(policeArial(8.25, true));
-    Label19->setStyleSheet(QStringLiteral("QLabel { color: #FFD060; } QLabel:disabled { color: #707070; }"));
+    Label19->setToolTip(QStringLiteral("Lancer l'épreuve sans écouter l'animation."));
+    Label19->setCursor(pointeurMain());
     Label19->setEnabled(false);
 
     installerLecteurs(new LecteurFlash, new LecteurAVI);
@@ -139,8 +139,9 @@ void Form1::toutStopper()
 {
     // The keyword panel hides its list and box here when it exists.
     Label8[0]->show();
+    Label6->show();
     Label9->clear();
-    Label8[0]->clear();
+    legende(QString());
     fl->setMovie(QString());
     fl->setPlaying(true);
     fl->setPlaying(false);
@@ -149,19 +150,67 @@ void Form1::toutStopper()
     AVI->hide();
     if (auto* son = services().son.get())
         son->commandeMCI(QStringLiteral("close"), QString());
+    if (PDF1->isVisible())
+        PDF1->hide();
     etat().cheminDocument.clear();
 }
+
+void Form1::creerPanneauDocument()
+{
+    // The zone first, so the panel covers it when shown.
+    Label6 = new ZoneCliquable(Picture1);
+    placer(Label6, form1::survolDocument);
+    connect(Label6, &ZoneCliquable::survol, this, &Form1::Label6_MouseMove);
+
+    PDF1 = new PanneauDocument(Picture1);
+    placer(PDF1, form1::panneauPdf);
+    PDF1->hide();
+    PDF1->titreTache = [this] { return Label8[0]->text(); };
+    PDF1->arreterAnimation = [this] {
+        fl->setPlaying(false);
+        AVI->setCommand(ComposantVideo::Arreter);
+    };
+
+    auto* mode = new ZoneCliquable(Picture1, 0);
+    placer(mode, form1::modeDocument);
+    mode->setToolTip(QStringLiteral("Afficher le document en permanence ou au passage de la souris"));
+    mode->setCursor(pointeurMain());
+    connect(mode, &ZoneCliquable::clic, this, &Form1::Label16_Click);
+    connect(mode, &ZoneCliquable::appuye, this, [mode](int, Qt::MouseButton) { mode->setBordure(true); });
+    connect(mode, &ZoneCliquable::relache, this, [mode](int, Qt::MouseButton) { mode->setBordure(false); });
+    connect(mode, &ZoneCliquable::survol, this, &Form1::Label16_MouseMove);
+    Label16[0] = mode;
+}
+
+void Form1::Label16_Click(int)
+{
+    PDF1->basculerModeAffichage();
+    Label16[0]->tag = PDF1->modeAffichage;
+}
+
+void Form1::Label16_MouseMove(int)
+{
+    Timer4.stop();
+    ligneEtat(7, Label16[0]->toolTip());
+    if (survolSignale == 0)
+        survolSignale = 3;
+}
+
+void Form1::Label6_MouseMove() { PDF1->survolZone(AVI->isVisible() || fl->isVisible()); }
 
 void Form1::chargePDF()
 {
     if (chargerDocument)
         chargerDocument();
+    else
+        PDF1->chargePDF();
 }
 
 // Label1(1): the help animation and document of the program folder.
 void Form1::aide()
 {
     auto& e = etat();
+    PDF1->masquerAuPassage();
     AVI->setCommand(ComposantVideo::Arreter);
     AVI->hide();
     fl->setMovie(QString());
@@ -170,6 +219,8 @@ void Form1::aide()
     fl->setMovie(dossierProgramme() + QStringLiteral("/aideQZ.swf"));
     e.cheminDocument = dossierProgramme() + QStringLiteral("/aide.pdf");
     chargePDF();
+    if (PDF1->modeAffichage == QLatin1String("on"))
+        PDF1->show();
     fl->setPlaying(true);
     e.cheminAnimation = fl->movie();
     e.cibleZoom = FAUX;

@@ -282,7 +282,9 @@ TEST_F(MainWindowTest, StatusLineClockAndHints)
 TEST_F(MainWindowTest, DocumentToggleHintSuppressesTheSwitchHint)
 {
     charger();
-    form->survolSignale = 3;
+    form->Label16_MouseMove(0);
+    EXPECT_EQ(form->survolSignale, 3);
+    EXPECT_EQ(form->Label1[5]->text(), QStringLiteral("Afficher le document en permanence ou au passage de la souris"));
     form->Label1_MouseMove(2);
     EXPECT_EQ(form->Label1[5]->text(), QStringLiteral("Basculer dans un logiciel externe."));
 }

@@ -195,6 +195,21 @@ void iconeDeployer(QPainter &p, QRectF r)
     p.drawLine(c + QPointF(0, -5), c + QPointF(0, 5));
 }
 
+// Start the assessment at once: a sheet with a play arrow.
+void iconeLancerEpreuve(QPainter &p, QRectF r)
+{
+    const QPointF c = r.center();
+    p.setPen(trait(1.2));
+    p.setBrush(blanc);
+    p.drawRect(QRectF(c.x() - 9, c.y() - 11, 14, 19));
+    p.setPen(QPen(QColor(60, 60, 60), 1));
+    for (int i = 0; i < 4; ++i)
+        p.drawLine(QPointF(c.x() - 6, c.y() - 7 + i * 4), QPointF(c.x() + 2, c.y() - 7 + i * 4));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(240, 190, 40));
+    p.drawPolygon(QPolygonF{c + QPointF(1, 1), c + QPointF(1, 11), c + QPointF(10, 6)});
+}
+
 void iconeRaz(QPainter &p, QRectF r)
 {
     const QPointF c = r.center();
@@ -268,13 +283,14 @@ QImage dessinerSkinPrincipal()
     p.setBrush(QColor(214, 236, 208));
     p.drawRect(t.adjusted(-2, -1, 2, 2));
 
-    // results board: headings row then values row, one cell per column
+    // results board: headings row then values row, one cell per column; dark,
+    // so the white headings and the green and red scores read on it
     const double xr0 = colonnesTitres.front() / 15.0 - 3;
     const double yt = hautTitres / 15.0 - 1, yv = hautValeurs / 15.0;
-    p.setPen(QPen(QColor(120, 140, 170), 1));
-    p.setBrush(QColor(235, 238, 245));
+    p.setPen(QPen(QColor(90, 110, 140), 1));
+    p.setBrush(QColor(34, 46, 66));
     p.drawRect(QRectF(xr0, yt, t.right() + 2 - xr0, yv - yt));
-    p.setBrush(QColor(250, 250, 252));
+    p.setBrush(QColor(20, 28, 42));
     p.drawRect(QRectF(xr0, yv, t.right() + 2 - xr0, 17));
     for (size_t i = 1; i < colonnesTitres.size(); ++i) {
         const double x = colonnesTitres[i] / 15.0 - 2;
@@ -307,6 +323,7 @@ QImage dessinerSkinPrincipal()
     struct Bouton { const ZoneTwips &z; QColor teinte; std::function<void(QPainter &, QRectF)> icone; };
     const Bouton boutons[] = {
         {journaux, acier, iconeJournal},
+        {lancerEpreuve, QColor(40, 80, 130), iconeLancerEpreuve},
         {zoomAnimation, acier, iconeZoomAnimation},
         {zoomConsignes, acier, iconeZoomDocument},
         {modeDocument, acier, iconeModeDocument},
