@@ -16,19 +16,52 @@ QString libelleEpreuve(int k)
 }
 } // namespace
 
-QString heureLongue(const QDateTime& t) { return t.time().toString(QStringLiteral("HH:mm:ss")); }
+namespace {
+// Formatting by hand: the recorder runs on every action, and Qt's format
+// strings cost several times the rest of a recording.
+void deuxChiffres(QChar*& c, int v)
+{
+    *c++ = QLatin1Char(char('0' + v / 10 % 10));
+    *c++ = QLatin1Char(char('0' + v % 10));
+}
+
+// Seconds on the wall clock: whole seconds as the clock shows them. Local
+// time conversions are left out on purpose; the hours they would change are
+// dropped from durations anyway.
+qint64 secondesHorloge(const QDateTime& t)
+{
+    return t.date().toJulianDay() * 86400 + t.time().msecsSinceStartOfDay() / 1000;
+}
+} // namespace
+
+QString heureLongue(const QDateTime& t)
+{
+    const QTime h = t.time();
+    QString r(8, Qt::Uninitialized);
+    QChar* c = r.data();
+    deuxChiffres(c, h.hour());
+    *c++ = QLatin1Char(':');
+    deuxChiffres(c, h.minute());
+    *c++ = QLatin1Char(':');
+    deuxChiffres(c, h.second());
+    return r;
+}
 
 QString dateCourte(const QDateTime& t) { return t.date().toString(QStringLiteral("dd/MM/yyyy")); }
 
 QString dureeEtape(const QDateTime& debut, const QDateTime& fin)
 {
-    // Whole seconds of each moment, as the clock shows them; a clock set back
-    // gives no negative duration.
-    qint64 s = debut.isValid() ? fin.toSecsSinceEpoch() - debut.toSecsSinceEpoch() : 0;
+    // A clock set back gives no negative duration.
+    qint64 s = debut.isValid() && fin.isValid() ? secondesHorloge(fin) - secondesHorloge(debut) : 0;
     if (s < 0)
         s = 0;
     s %= 3600;
-    return QStringLiteral("%1:%2").arg(s / 60, 2, 10, QLatin1Char('0')).arg(s % 60, 2, 10, QLatin1Char('0'));
+    QString r(5, Qt::Uninitialized);
+    QChar* c = r.data();
+    deuxChiffres(c, int(s / 60));
+    *c++ = QLatin1Char(':');
+    deuxChiffres(c, int(s % 60));
+    return r;
 }
 
 QString numeroEtape(int n)

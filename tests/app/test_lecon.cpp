@@ -6,6 +6,7 @@
 #include "app/ZoneCliquable.h"
 #include "catalogue/ArbreLecons.h"
 #include "catalogue/ConfigurationCours.h"
+#include "media/pdf/PanneauDocument.h"
 
 #include <QDir>
 #include <QFile>
@@ -268,4 +269,22 @@ TEST_F(LessonTest, HelpPlaysTheHelpMovieAndDocument)
     EXPECT_EQ(documents.last(), cours.dossier.path() + QStringLiteral("/aide.pdf"));
     EXPECT_EQ(etat().cheminAnimation, flash->film);
     EXPECT_EQ(etat().sonAutorise, VRAI);
+}
+
+TEST_F(LessonTest, HelpShowsTheDocumentOnlyInPermanentMode)
+{
+    struct Cas
+    {
+        const char* mode;
+        bool panneauVisibleAvant;
+        bool panneauVisibleApres;
+    };
+    for (const Cas& c : {Cas{"off", true, false}, Cas{"off", false, false}, Cas{"on", false, true}, Cas{"on", true, true}}) {
+        form->show();
+        form->PDF1->modeAffichage = QString::fromLatin1(c.mode);
+        form->PDF1->setVisible(c.panneauVisibleAvant);
+        form->Label1_Click(1);
+        EXPECT_EQ(form->PDF1->isVisible(), c.panneauVisibleApres) << c.mode << " " << c.panneauVisibleAvant;
+        EXPECT_TRUE(flash->isVisible());
+    }
 }
