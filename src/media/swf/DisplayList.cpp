@@ -76,7 +76,10 @@ void TimelineRunner::place(ClipState& c, const PlaceCmd& cmd, int level, bool in
         return;
     }
     if (!cmd.hasChar || !movie_.typeOf(cmd.charId)) return;
-    if (!exists && instances_ >= movie_.limits().maxInstances) return;
+    if (exists) { dropCount(*it); it = c.list.erase(it); }
+    if (instances_ >= movie_.limits().maxInstances) return;  // the display list is full
+    if (created_ >= movie_.limits().maxInstances) return;    // this tick made enough
+    ++created_;
     Instance in;
     in.depth = cmd.depth;
     in.charId = cmd.charId;
@@ -89,8 +92,8 @@ void TimelineRunner::place(ClipState& c, const PlaceCmd& cmd, int level, bool in
     in.blend = cmd.blend;
     in.filters = cmd.filters;
     in.serial = serial_++;
-    if (exists) { dropCount(*it); *it = std::move(in); }
-    else { ++instances_; it = c.list.insert(it, std::move(in)); }
+    ++instances_;
+    it = c.list.insert(it, std::move(in));
     if (instantiate) makeChild(*it, level);
 }
 
@@ -159,7 +162,9 @@ void TimelineRunner::gotoFrame(ClipState& c, int target, int level)
             in.buttonState = it->buttonState;
             old.erase(it);
         } else {
+            if (instances_ >= movie_.limits().maxInstances || created_ >= movie_.limits().maxInstances) continue;
             ++instances_;
+            ++created_;
             makeChild(in, level);
         }
         c.list.push_back(std::move(in));

@@ -53,6 +53,9 @@ public:
     void runActions(ClipState& c, const std::vector<Action>& acts, int level);
 
     size_t instanceCount() const { return instances_; }
+    // Instances created since the last reset: placing the same nested sprite
+    // again and again could otherwise cost exponential time in the nesting.
+    void resetBudget() { created_ = 0; }
     void recount(const ClipState& root);
 
 private:
@@ -64,6 +67,7 @@ private:
     const Movie& movie_;
     uint32_t serial_ = 1;
     size_t instances_ = 0;
+    size_t created_ = 0;
 };
 
 } // namespace swf

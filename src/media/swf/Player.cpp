@@ -33,6 +33,7 @@ void Player::tick()
 {
     // Sprites keep moving while the main timeline is stopped, as in Flash.
     int before = root_.frame;
+    runner_.resetBudget();
     runner_.tick(root_, loop_, true, 0);
     if (root_.frame != before) soundsForFrame(root_.frame, root_.frame != before + 1);
     mixer_->advance();
@@ -44,6 +45,7 @@ void Player::stepForSeek(ClipState& s)
     // sprites run as they would while playing.
     bool playing = s.playing;
     s.playing = true;
+    runner_.resetBudget();
     runner_.tick(s, false, false, 0);
     s.playing = playing;
 }
@@ -103,6 +105,7 @@ bool Player::click(QPointF pt)
     for (const ButtonAction& a : h.b->actions)
         if (a.conditions & 0x0008) {
             int before = root_.frame;
+            runner_.resetBudget();
             runner_.runActions(*h.clip, a.actions, h.level);
             if (root_.frame != before) soundsForFrame(root_.frame, true);
         }

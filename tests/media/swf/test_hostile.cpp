@@ -2,6 +2,7 @@
 // memory by construction (limits in the parser), and show what it could.
 #include "Fixtures.h"
 #include "Player.h"
+#include <QDir>
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
 #include <zlib.h>
@@ -189,5 +190,18 @@ TEST(SwfHostile, randomCorruptionNeverCrashes)
         auto m = load(b);
         if (round % 50 == 0) playABit(m);
         else if (m->ok()) { swf::Player p(m); p.tick(); }
+    }
+}
+
+// Files the fuzzer found, named after what broke; each must load and play.
+TEST(SwfHostile, fuzzerFindings)
+{
+    QDir dir(QStringLiteral(PEDAVIN_SOURCE_DIR "/tests/media/swf/regressions"));
+    const QStringList files = dir.entryList({"*.swf"}, QDir::Files);
+    ASSERT_FALSE(files.isEmpty());
+    for (const QString& f : files) {
+        SCOPED_TRACE(f.toStdString());
+        auto m = swf::Movie::loadFile(dir.filePath(f));
+        playABit(m);
     }
 }
