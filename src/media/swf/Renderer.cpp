@@ -399,7 +399,7 @@ void Renderer::drawShape(QPainter& p, const Shape& s, const QTransform& m, const
             if (path.isEmpty()) continue;
             const FillStyle& f = L.styles.fills[i];
             if (f.kind == FillKind::Bitmap) {
-                p.setRenderHint(QPainter::SmoothPixmapTransform, f.smooth);
+                p.setRenderHint(QPainter::SmoothPixmapTransform, f.smooth && antialias_);
                 if (!f.repeat) {
                     // Clipped bitmap: the picture once, inside the path.
                     QImage img = bitmapWithCx(f.bitmapId, cx);
