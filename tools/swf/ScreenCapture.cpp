@@ -1,6 +1,10 @@
 #include "ScreenCapture.h"
 #include <QPainter>
 #include <QRandomGenerator>
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libswscale/swscale.h>
+}
 
 namespace swfw {
 
@@ -63,6 +67,63 @@ QByteArray screenCaptureMovie(int width, int height, int frames, double fps)
         w.move(1000, QTransform::fromTranslate((width / 2 + (width / 3) * std::sin(a)) * 20, (height / 2 + (height / 3) * std::cos(a * 1.3)) * 20));
         w.showFrame();
     }
+    return w.finish();
+}
+
+QByteArray screenVideoMovie(int width, int height, int frames, double fps, int keyEvery)
+{
+    const AVCodec* codec = avcodec_find_encoder(AV_CODEC_ID_FLASHSV);
+    if (!codec) return {};
+    AVCodecContext* ctx = avcodec_alloc_context3(codec);
+    ctx->width = width; ctx->height = height;
+    ctx->pix_fmt = AV_PIX_FMT_BGR24;
+    ctx->time_base = AVRational{1, int(std::lround(fps))};
+    ctx->gop_size = keyEvery;
+    if (avcodec_open2(ctx, codec, nullptr) < 0) { avcodec_free_context(&ctx); return {}; }
+    AVFrame* fr = av_frame_alloc();
+    fr->format = ctx->pix_fmt; fr->width = width; fr->height = height;
+    av_frame_get_buffer(fr, 0);
+    AVPacket* pkt = av_packet_alloc();
+
+    Writer w(width, height, fps, 8);
+    w.setBackground(0x000000);
+    uint16_t vid = w.defineVideoStream(uint16_t(frames), uint16_t(width), uint16_t(height), 3);
+    Place p; p.depth = 1; p.charId = vid; p.ratio = 0;
+    w.place(p);
+    QImage screen = desktop(width, height).convertToFormat(QImage::Format_RGB888);
+    QRandomGenerator rng(7);
+    for (int i = 0; i < frames; ++i) {
+        QImage img = screen.copy();
+        {
+            QPainter q(&img);
+            if (i > 0 && i % 12 == 0) {
+                // A change that stays, as a menu opening or typed text.
+                QPainter s(&screen);
+                s.fillRect(int(rng.bounded(width - 80)), int(rng.bounded(height - 40)), 80, 24, QColor::fromHsv(int(rng.bounded(360)), 80, 240));
+            }
+            double a = i / 40.0;
+            QPointF at(width / 2 + (width / 3) * std::sin(a), height / 2 + (height / 3) * std::cos(a * 1.3));
+            q.setBrush(Qt::white); q.setPen(Qt::black);
+            q.drawPolygon(QPolygonF({at, at + QPointF(0, 17), at + QPointF(5, 13), at + QPointF(12, 12)}));
+        }
+        av_frame_make_writable(fr);
+        for (int y = 0; y < height; ++y) {
+            const uchar* src = img.constScanLine(y);
+            uchar* dst = fr->data[0] + y * fr->linesize[0];
+            for (int x = 0; x < width; ++x) { dst[3 * x] = src[3 * x + 2]; dst[3 * x + 1] = src[3 * x + 1]; dst[3 * x + 2] = src[3 * x]; }
+        }
+        fr->pts = i;
+        if (avcodec_send_frame(ctx, fr) == 0)
+            while (avcodec_receive_packet(ctx, pkt) == 0) {
+                w.videoFrame(vid, uint16_t(pkt->pts), QByteArray(reinterpret_cast<const char*>(pkt->data), pkt->size));
+                av_packet_unref(pkt);
+            }
+        if (i > 0) { Place m; m.depth = 1; m.move = true; m.ratio = i; w.place(m); }
+        w.showFrame();
+    }
+    av_packet_free(&pkt);
+    av_frame_free(&fr);
+    avcodec_free_context(&ctx);
     return w.finish();
 }
 

@@ -467,6 +467,25 @@ uint16_t Writer::defineSound(uint8_t format, int rate, bool is16, bool stereo, u
     return id;
 }
 
+uint16_t Writer::defineVideoStream(uint16_t frames, uint16_t width, uint16_t height, uint8_t codec, bool smoothing)
+{
+    uint16_t id = next_++;
+    BitWriter w;
+    w.u16(id); w.u16(frames); w.u16(width); w.u16(height);
+    w.ub(0, 4); w.ub(0, 3); w.ub(smoothing, 1);
+    w.u8(codec);
+    tag(60, w.data());
+    return id;
+}
+
+void Writer::videoFrame(uint16_t streamId, uint16_t frame, const QByteArray& data)
+{
+    BitWriter w;
+    w.u16(streamId); w.u16(frame);
+    w.bytes(data);
+    tag(61, w.data());
+}
+
 QByteArray Writer::finish(Compression c) const
 {
     BitWriter h;

@@ -143,6 +143,9 @@ public:
     uint16_t defineButton(uint16_t shapeUp, uint16_t shapeOver, const std::vector<Act>& onRelease);
     // 16-bit PCM little-endian (format 3) or MP3 data (format 2) etc.
     uint16_t defineSound(uint8_t format, int rate44, bool is16, bool stereo, uint32_t samples, const QByteArray& data);
+    // codec: 2 H.263, 3 Screen Video, 4 VP6; frames are then given one by one.
+    uint16_t defineVideoStream(uint16_t frames, uint16_t width, uint16_t height, uint8_t codec, bool smoothing = false);
+    void videoFrame(uint16_t streamId, uint16_t frame, const QByteArray& data);
     uint16_t nextId() { return next_++; }
     enum class Compression { None, Zlib, Lzma };
     QByteArray finish(Compression c = Compression::Zlib) const;

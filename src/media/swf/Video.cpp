@@ -57,7 +57,7 @@ bool VideoDecoder::open()
     return d_->frame && d_->pkt;
 }
 
-bool VideoDecoder::decodeOne(const QByteArray& data)
+bool VideoDecoder::decodeOne(const QByteArray& data, bool convert)
 {
     if (data.isEmpty()) return false;
     if (av_new_packet(d_->pkt, int(data.size())) < 0) return false;
@@ -68,6 +68,8 @@ bool VideoDecoder::decodeOne(const QByteArray& data)
     bool got = false;
     while (avcodec_receive_frame(d_->ctx, d_->frame) == 0) {
         AVFrame* f = d_->frame;
+        got = true;
+        if (!convert) continue; // a picture on the way to the one asked for
         if (f->width <= 0 || f->height <= 0 || f->width > 8192 || f->height > 8192) continue;
         bool alpha = f->format == AV_PIX_FMT_YUVA420P;
         d_->sws = sws_getCachedContext(d_->sws, f->width, f->height, AVPixelFormat(f->format), f->width, f->height,
@@ -84,15 +86,58 @@ bool VideoDecoder::decodeOne(const QByteArray& data)
     return got;
 }
 
+// Whether a packet decodes without the pictures before it.
+static bool isKeyFrame(uint8_t codec, const QByteArray& d)
+{
+    const uint8_t* p = reinterpret_cast<const uint8_t*>(d.constData());
+    size_t n = size_t(d.size());
+    switch (codec) {
+    case 2: { // Sorenson H.263: picture type after the start code, version, reference and size
+        if (n < 8) return false;
+        BitReader r(p, n);
+        r.ub(17); r.ub(5); r.ub(8);
+        unsigned size = r.ub(3);
+        if (size == 0) { r.ub(8); r.ub(8); } else if (size == 1) { r.ub(16); r.ub(16); }
+        return r.ub(2) == 0;
+    }
+    case 3: { // Screen Video: a key frame sends every block
+        if (n < 4) return false;
+        BitReader r(p, n);
+        unsigned bw = (r.ub(4) + 1) * 16, w = r.ub(12), bh = (r.ub(4) + 1) * 16, h = r.ub(12);
+        size_t blocks = size_t((w + bw - 1) / bw) * size_t((h + bh - 1) / bh);
+        for (size_t i = 0; i < blocks; ++i) {
+            uint16_t sz = uint16_t(r.u8() << 8); sz |= r.u8();
+            if (r.overrun() || sz == 0) return false;
+            r.skip(sz);
+        }
+        return true;
+    }
+    case 4: return n > 0 && !(p[0] & 0x80);
+    case 5: return n > 3 && !(p[3] & 0x80); // after the 24-bit alpha offset
+    default: return false; // Screen Video 2: decode from the start
+    }
+}
+
 QImage VideoDecoder::frame(int n)
 {
     if (def_.frames.empty()) return {};
-    if (n < decodedUpTo_ || !d_->ctx) {
+    if (n == decodedUpTo_ && d_->ctx) return current_;
+    // From the last key frame at or before n when that is nearer than going on.
+    int key = -1;
+    if (n < decodedUpTo_ || !d_->ctx || n > decodedUpTo_ + 1) {
+        for (auto it = def_.frames.upper_bound(n); it != def_.frames.begin();) {
+            --it;
+            if (isKeyFrame(def_.codec, it->second)) { key = it->first; break; }
+        }
+    }
+    if (n < decodedUpTo_ || !d_->ctx || (key > decodedUpTo_)) {
         close();
         if (!open()) return {};
+        decodedUpTo_ = key >= 0 ? key - 1 : -1;
     }
     for (auto it = def_.frames.upper_bound(decodedUpTo_); it != def_.frames.end() && it->first <= n; ++it) {
-        decodeOne(it->second);
+        auto next = std::next(it);
+        decodeOne(it->second, next == def_.frames.end() || next->first > n);
         decodedUpTo_ = it->first;
     }
     if (decodedUpTo_ < n) decodedUpTo_ = n;

@@ -22,7 +22,7 @@ public:
 private:
     bool open();
     void close();
-    bool decodeOne(const QByteArray& data);
+    bool decodeOne(const QByteArray& data, bool convert);
 
     const VideoStreamDef& def_;
     struct Impl;
