@@ -90,7 +90,7 @@ QByteArray screenVideoMovie(int width, int height, int frames, double fps, int k
     uint16_t vid = w.defineVideoStream(uint16_t(frames), uint16_t(width), uint16_t(height), 3);
     Place p; p.depth = 1; p.charId = vid; p.ratio = 0;
     w.place(p);
-    QImage screen = desktop(width, height).convertToFormat(QImage::Format_RGB888);
+    QImage screen = desktop(width, height);
     QRandomGenerator rng(7);
     for (int i = 0; i < frames; ++i) {
         QImage img = screen.copy();
@@ -108,9 +108,9 @@ QByteArray screenVideoMovie(int width, int height, int frames, double fps, int k
         }
         av_frame_make_writable(fr);
         for (int y = 0; y < height; ++y) {
-            const uchar* src = img.constScanLine(y);
+            const QRgb* src = reinterpret_cast<const QRgb*>(img.constScanLine(y));
             uchar* dst = fr->data[0] + y * fr->linesize[0];
-            for (int x = 0; x < width; ++x) { dst[3 * x] = src[3 * x + 2]; dst[3 * x + 1] = src[3 * x + 1]; dst[3 * x + 2] = src[3 * x]; }
+            for (int x = 0; x < width; ++x) { dst[3 * x] = uchar(qBlue(src[x])); dst[3 * x + 1] = uchar(qGreen(src[x])); dst[3 * x + 2] = uchar(qRed(src[x])); }
         }
         fr->pts = i;
         if (avcodec_send_frame(ctx, fr) == 0)

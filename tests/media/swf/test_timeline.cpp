@@ -1,5 +1,6 @@
 #include "Fixtures.h"
 #include "Player.h"
+#include "ScreenCapture.h"
 #include <gtest/gtest.h>
 
 using namespace fixtures;
@@ -140,4 +141,22 @@ TEST(SwfTimeline, buttonReleaseRunsItsActions)
     EXPECT_EQ(p.frame(), 0);
     EXPECT_TRUE(p.click(QPointF(10 * 20, 10 * 20)));
     EXPECT_EQ(p.frame(), 2);
+}
+
+TEST(SwfTimeline, videoSeekShowsWhatPlayingShows)
+{
+    QByteArray b = swfw::screenVideoMovie(160, 120, 130, 12, 50);
+    if (b.isEmpty()) GTEST_SKIP() << "no Screen Video encoder in this libavcodec";
+    auto m = load(b);
+    ASSERT_EQ(m->frameCount(), 130);
+    swf::Player played(m);
+    played.setLoop(false);
+    std::vector<QImage> seen;
+    seen.push_back(frameImage(played));
+    for (int i = 1; i < 130; ++i) { played.tick(); seen.push_back(frameImage(played)); }
+    swf::Player sought(m);
+    for (int t : {120, 7, 99, 50, 49, 51, 0, 129, 100}) {
+        sought.seek(t);
+        EXPECT_EQ(frameImage(sought), seen[size_t(t)]) << "frame " << t;
+    }
 }
