@@ -132,6 +132,8 @@ void TimelineRunner::tick(ClipState& c, bool loop, bool actions, int level)
     } else {
         applyFrame(c, *tl, next, level, true);
     }
+    if (actions && c.spriteId != 0 && onSpriteSound)
+        for (const SoundStart& s : tl->frames[size_t(c.frame)].sounds) onSpriteSound(s);
     if (actions) runActions(c, tl->frames[size_t(c.frame)].actions, level);
 }
 

@@ -3,6 +3,7 @@
 // (sprites hold their own clip state). Plain values, so a whole state can be
 // copied and kept for quick seeks.
 #include "Movie.h"
+#include <functional>
 #include <vector>
 
 namespace swf {
@@ -51,6 +52,9 @@ public:
     // Moves the clip to a frame as a goto does (frames between applied, children kept).
     void gotoFrame(ClipState& c, int target, int level);
     void runActions(ClipState& c, const std::vector<Action>& acts, int level);
+
+    // Called for the StartSound tags of sprite frames reached while playing.
+    std::function<void(const SoundStart&)> onSpriteSound;
 
     size_t instanceCount() const { return instances_; }
     // Instances created since the last reset: placing the same nested sprite

@@ -10,6 +10,7 @@ Player::Player(std::shared_ptr<const Movie> m, AudioSink* audio)
     mixer_ = std::make_unique<AudioMixer>(movie_, audio);
     // Kept states: about 200 at most, never closer than 100 frames apart.
     keepEvery_ = std::max(100, frameCount() / 200);
+    runner_.onSpriteSound = [this](const SoundStart& s) { mixer_->start(s); };
     root_.spriteId = 0;
     runner_.start(root_, 0);
     ClipState first;

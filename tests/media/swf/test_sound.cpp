@@ -83,3 +83,20 @@ TEST(SwfSound, qtOutputWithOrWithoutADeviceNeverFails)
     sink.write(frames.data(), 4410);
     SUCCEED() << (sink.available() ? "device" : "silent");
 }
+
+TEST(SwfSound, spriteFramesStartTheirSounds)
+{
+    Writer w(10, 10, 10);
+    uint16_t s = w.defineSound(3, 44100, true, false, 4410, tone(44100, 4410, 10000));
+    swfw::TimelineBuilder sp;
+    sp.showFrame();
+    sp.startSound(s);
+    sp.showFrame();
+    w.place(1, w.defineSprite(sp));
+    w.showFrame();
+    FakeSink sink;
+    swf::Player p(load(w.finish()), &sink);
+    p.tick(); // the sprite reaches its second frame
+    EXPECT_EQ(p.mixer()->activeSounds() > 0 || !sink.got.empty(), true);
+    EXPECT_FALSE(sink.got.empty());
+}
