@@ -34,6 +34,7 @@ public:
     void streamFrame(int frame);         // the main timeline reached this frame by playing
     void seekStream(int frame);          // ... or by a seek: sounds restart in step
     void pause();                        // stop: queued sound dropped
+    void holdStream() { streamPos_ = -1; } // the timeline stands still: its stream is silent
     // Mixes one frame's worth of sound and writes it to the sink.
     void advance();
 

@@ -37,6 +37,7 @@ void Player::tick()
     runner_.resetBudget();
     runner_.tick(root_, loop_, true, 0);
     if (root_.frame != before) soundsForFrame(root_.frame, root_.frame != before + 1);
+    else mixer_->holdStream(); // stopped (an action, or the end): the stream stops with it
     mixer_->advance();
 }
 

@@ -100,3 +100,22 @@ TEST(SwfSound, spriteFramesStartTheirSounds)
     EXPECT_EQ(p.mixer()->activeSounds() > 0 || !sink.got.empty(), true);
     EXPECT_FALSE(sink.got.empty());
 }
+
+TEST(SwfSound, streamStopsWithTheTimeline)
+{
+    Writer w(10, 10, 10);
+    w.streamHead(3, 44100, true, false, 4410);
+    QByteArray all = tone(44100, 4410 * 5, 8000);
+    for (int f = 0; f < 5; ++f) {
+        w.streamBlock(all.mid(f * 4410 * 2, 4410 * 2));
+        if (f == 2) w.doAction({{Op::Stop}});
+        w.showFrame();
+    }
+    FakeSink sink;
+    swf::Player p(load(w.finish()), &sink);
+    p.tick(); p.tick(); // frames 1 and 2; the stop at 2
+    size_t heard = sink.got.size();
+    p.tick(); p.tick();
+    EXPECT_EQ(p.frame(), 2);
+    EXPECT_EQ(sink.got.size(), heard);
+}
