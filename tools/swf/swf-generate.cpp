@@ -2,7 +2,9 @@
 // Makes the sample course's Flash movies with our SWF writer:
 //   <out>/anim/T.swf       the title animation (with a chime)
 //   <out>/aideQZ.swf       the help animation of the questionnaires (spoken)
-//   <out>/anim/<key>.swf   a lesson movie per key (default C01L01 C01L02 C02L01), spoken
+//   <out>/anim/<key>.swf   a lesson movie per key (default: the sample course's
+//                          Flash lessons C01L02 C02L01 C03L01 C04L02), spoken
+// --titre and --sous-titre change the title animation's texts.
 // Narration uses espeak-ng when it is installed (French voice), a tone otherwise.
 #include "SwfWriter.h"
 #include <QDir>
@@ -121,7 +123,7 @@ uint16_t pointer(Writer& w)
     return w.defineShape(cur);
 }
 
-QByteArray titleMovie(const QString& courseTitle)
+QByteArray titleMovie(const QString& courseTitle, const QString& soustitre)
 {
     Writer w(W, H, FPS, 8);
     w.setBackground(0x102040);
@@ -145,7 +147,7 @@ QByteArray titleMovie(const QString& courseTitle)
     uint16_t spinner = w.defineSprite(spin);
     int tw = 0, sw = 0;
     uint16_t title = textShape(w, courseTitle, 40, 0xFFFFFFFF, true, &tw);
-    uint16_t sub = textShape(w, QStringLiteral("Formation professionnelle — Pedavin"), 18, 0xFFF0C040, false, &sw);
+    uint16_t sub = textShape(w, soustitre, 18, 0xFFF0C040, false, &sw);
     uint16_t chimeId = 0;
     {
         Pcm c = chime();
@@ -222,31 +224,92 @@ QByteArray helpMovie()
     return w.finish();
 }
 
+// What each lesson movie of the sample course shows and says.
+struct Demonstration
+{
+    QString titre;
+    QStringList lignes;
+    QString narration;
+};
+
+Demonstration demonstration(const QString& key, int n)
+{
+    if (key == QLatin1String("C01L02"))
+        return {QStringLiteral("L'écran de travail et la barre de formule"),
+                {QStringLiteral("En haut : la barre de menus et les barres d'outils."),
+                 QStringLiteral("À gauche de la barre de formule : la zone Nom, ici A1."),
+                 QStringLiteral("La barre de formule montre le contenu de la cellule active."),
+                 QStringLiteral("Au centre : la grille, des colonnes A, B, C… et des lignes 1, 2, 3…"),
+                 QStringLiteral("En bas : les onglets des feuilles du classeur."),
+                 QStringLiteral("Tout en bas : la barre d'état, avec la somme de la sélection.")},
+                QStringLiteral("Découvrons l'écran de travail. En haut, les menus et les barres d'outils. "
+                               "La zone Nom indique la cellule active, et la barre de formule montre son contenu. "
+                               "En bas, les onglets des feuilles et la barre d'état.")};
+    if (key == QLatin1String("C02L01"))
+        return {QStringLiteral("Saisir du texte, des nombres et des dates"),
+                {QStringLiteral("A1 : Article        B1 : Prix        C1 : Date"),
+                 QStringLiteral("A2 : Cahier         B2 : 2,50        C2 : 15/09/2026"),
+                 QStringLiteral("A3 : Stylo          B3 : 1,20        C3 : 16/09/2026"),
+                 QStringLiteral("Le texte se cale à gauche de la cellule,"),
+                 QStringLiteral("les nombres et les dates se calent à droite."),
+                 QStringLiteral("Validez chaque saisie avec la touche Entrée.")},
+                QStringLiteral("Saisissons un petit tableau. Tapez le texte, puis validez avec la touche Entrée. "
+                               "Les nombres s'écrivent avec une virgule. Le texte se place à gauche, "
+                               "les nombres et les dates à droite.")};
+    if (key == QLatin1String("C03L01"))
+        return {QStringLiteral("Écrire une première formule"),
+                {QStringLiteral("Une formule commence toujours par le signe ="),
+                 QStringLiteral("B2 : 2,50 (prix)      C2 : 12 (quantité)"),
+                 QStringLiteral("D2 : =B2*C2"),
+                 QStringLiteral("Entrée : la cellule affiche le résultat, 30"),
+                 QStringLiteral("La barre de formule garde la formule =B2*C2."),
+                 QStringLiteral("Changez la quantité : le résultat se recalcule.")},
+                QStringLiteral("Écrivons une première formule. Elle commence par le signe égal. "
+                               "Égal B2 multiplié par C2 calcule le montant. Validez : le résultat s'affiche, "
+                               "et il se recalcule dès qu'une valeur change.")};
+    if (key == QLatin1String("C04L02"))
+        return {QStringLiteral("Créer un diagramme"),
+                {QStringLiteral("Sélectionnez le tableau des ventes, de A1 à B5."),
+                 QStringLiteral("Menu Insertion, puis Diagramme…"),
+                 QStringLiteral("Choisissez le type Colonne."),
+                 QStringLiteral("Donnez un titre : Ventes du trimestre."),
+                 QStringLiteral("Terminer : le diagramme apparaît sur la feuille."),
+                 QStringLiteral("Il suit les valeurs du tableau quand elles changent.")},
+                QStringLiteral("Créons un diagramme. Sélectionnez le tableau, puis choisissez Insertion, Diagramme. "
+                               "Prenez le type Colonne, donnez un titre, et terminez. "
+                               "Le diagramme suit les valeurs du tableau.")};
+    return {QStringLiteral("Leçon %1").arg(key),
+            {QStringLiteral("Le texte se tape au fil de la démonstration.")},
+            QStringLiteral("Leçon %1. Suivez la démonstration pas à pas.").arg(n)};
+}
+
 QByteArray lessonMovie(const QString& key, int n)
 {
+    const Demonstration demo = demonstration(key, n);
     Writer w(W, H, FPS, 8);
     w.setBackground(0x005A9C);
     // A small desktop: a window with a toolbar, a document and a pointer at work.
     w.place(1, box(w, 0, H - 28, W, 28, 0xFFD0D0D0));
     w.place(2, box(w, 40, 30, W - 80, H - 90, 0xFFFFFFFF, 0xFF404040));
     w.place(3, box(w, 40, 30, W - 80, 26, 0xFF1E3C78));
-    uint16_t title = textShape(w, QStringLiteral("Leçon %1 — document d'exemple").arg(key), 13, 0xFFFFFFFF, true);
+    uint16_t title = textShape(w, demo.titre, 13, 0xFFFFFFFF, true);
     w.place(4, title, 50 * 20.0, 48 * 20.0);
     std::vector<uint16_t> lines;
-    for (int i = 0; i < 12; ++i)
-        lines.push_back(textShape(w, QStringLiteral("Ligne %1 : le texte se tape au fil de la démonstration.").arg(i + 1), 13, 0xFF202020));
+    for (const QString& l : demo.lignes)
+        lines.push_back(textShape(w, l, 13, 0xFF202020));
     uint16_t ptr = pointer(w);
     uint16_t highlight = box(w, 0, 0, 120, 22, 0xFFFFE680);
-    Pcm voice = speak(QStringLiteral("Leçon %1. Dans cette démonstration, nous ouvrons le document, "
-                                     "nous saisissons quelques lignes, puis nous enregistrons le travail.").arg(n));
+    Pcm voice = speak(demo.narration);
     std::vector<std::function<void(int)>> steps;
+    // One line every two seconds, with the pointer moving over the work.
     steps.push_back([&](int f) {
-        if (f % 8 == 4 && f / 8 < int(lines.size())) w.place(uint16_t(20 + f / 8), lines[size_t(f / 8)], 60 * 20.0, (80 + (f / 8) * 24) * 20.0);
+        if (f % 16 == 8 && f / 16 < int(lines.size()))
+            w.place(uint16_t(20 + f / 16), lines[size_t(f / 16)], 60 * 20.0, (80 + (f / 16) * 28) * 20.0);
         double a = f / 15.0;
         QPointF at(W / 2 + 180 * std::sin(a), H / 2 + 120 * std::cos(a * 0.7));
         if (f == 0) w.place(90, ptr, at.x() * 20, at.y() * 20);
         else w.move(90, QTransform::fromTranslate(at.x() * 20, at.y() * 20));
-        if (f == 60) w.place(15, highlight, 70 * 20.0, 64 * 20.0);
+        if (f == 60) w.place(15, highlight, 55 * 20.0, 64 * 20.0);
         if (f == 72) w.remove(15);
     });
     streamNarration(w, voice, steps, 8 * 13);
@@ -271,11 +334,15 @@ int main(int argc, char** argv)
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty()) { std::fprintf(stderr, "usage: swf-generate <output folder> [lesson keys...]\n"); return 2; }
     QString out = args.takeFirst();
-    QString titleText = QStringLiteral("Bureautique");
-    for (int i = 0; i + 1 < args.size(); ++i)
-        if (args[i] == "--titre") { titleText = args[i + 1]; args.removeAt(i); args.removeAt(i); break; }
-    if (args.isEmpty()) args = QStringList{"C01L01", "C01L02", "C02L01"};
-    bool ok = save(out + "/anim/T.swf", titleMovie(titleText));
+    QString titleText = QStringLiteral("Tableur");
+    QString subText = QStringLiteral("Découvrir le tableur LibreOffice Calc");
+    for (int i = 0; i + 1 < args.size();) {
+        if (args[i] == "--titre") { titleText = args[i + 1]; args.remove(i, 2); }
+        else if (args[i] == "--sous-titre") { subText = args[i + 1]; args.remove(i, 2); }
+        else ++i;
+    }
+    if (args.isEmpty()) args = QStringList{"C01L02", "C02L01", "C03L01", "C04L02"};
+    bool ok = save(out + "/anim/T.swf", titleMovie(titleText, subText));
     ok = save(out + "/aideQZ.swf", helpMovie()) && ok;
     int n = 1;
     for (const QString& key : args) ok = save(out + "/anim/" + key + ".swf", lessonMovie(key, n++)) && ok;
