@@ -1,5 +1,7 @@
 // libFuzzer entry: load any bytes as a movie, play a few frames, seek, draw.
-// Run: build-fuzz/bin/swf-fuzz -max_len=65536 -rss_limit_mb=2048 corpus/
+// Run: LSAN_OPTIONS=suppressions=tools/swf/fuzz/lsan.supp \
+//        build-fuzz/bin/swf-fuzz -max_len=65536 -rss_limit_mb=2048 -timeout=10 corpus/ seeds/
+// Seeds: the development set movies (their CWS bodies also as FWS help the fuzzer).
 #include "Player.h"
 #include <QGuiApplication>
 #include <QImage>
