@@ -142,21 +142,7 @@ void Form1::arbo_Click(int index)
     } else {
         treeview1->masquerContenus();
         arbo[0]->show();
-        // The skin draws the "+"; the collapse button shows its own "-" over it.
-    QPixmap moins(arbo[1]->size());
-    moins.fill(Qt::transparent);
-    {
-        QPainter p(&moins);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(QColor(200, 215, 235), 1));
-        p.setBrush(QColor(52, 86, 130));
-        p.drawRoundedRect(QRectF(moins.rect()).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
-        p.setPen(QPen(QColor(250, 250, 250), 2.2));
-        const QPointF c = QRectF(moins.rect()).center();
-        p.drawLine(c + QPointF(-5, 0), c + QPointF(5, 0));
-    }
-    arbo[1]->setPixmap(moins);
-    arbo[1]->hide();
+        arbo[1]->hide();
     }
     toutStopper();
 }
