@@ -144,7 +144,7 @@ public:
 
     void treeview1_NodeClick(NoeudLecon* noeud);
     // The current node's look: white on red, bold, with the red arrow.
-    void n_surligner(NoeudLecon* noeud);
+    void surligner(NoeudLecon* noeud);
     // What the journal recorder reads off this window.
     void ajouteretape();
     void continuersession();

@@ -56,7 +56,7 @@ void Form1::treeview1_NodeClick(NoeudLecon* noeud)
 
     const QString texte = noeud->text();
     if (surlignable(texte))
-        n_surligner(noeud);
+        surligner(noeud);
     e.titreLecon = texte;
 
     if (epreuveLancable(texte))
@@ -109,7 +109,7 @@ void Form1::treeview1_NodeClick(NoeudLecon* noeud)
     ajouteretape();
 }
 
-void Form1::n_surligner(NoeudLecon* noeud)
+void Form1::surligner(NoeudLecon* noeud)
 {
     noeud->setCouleurTexte(blanc);
     noeud->setGras(true);

@@ -3,10 +3,17 @@
 #include "app/EtatSession.h"
 
 #include <QGuiApplication>
+#include <QPixmapCache>
 
 QPixmap imageProgramme(const QString& nom)
 {
-    return QPixmap(dossierProgramme() + QStringLiteral("/images/") + nom);
+    // The program's pictures never change while it runs, and windows repaint
+    // and reopen often (every message box): decode each file once.
+    const QString chemin = dossierProgramme() + QStringLiteral("/images/") + nom;
+    QPixmap image;
+    if (!QPixmapCache::find(chemin, &image) && image.load(chemin))
+        QPixmapCache::insert(chemin, image);
+    return image;
 }
 
 QCursor pointeurMain()

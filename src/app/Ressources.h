@@ -3,7 +3,7 @@
 #include <QPixmap>
 #include <QString>
 
-// A picture of the program folder's "images" folder; null when missing.
+// A picture of the program folder's "images" folder, decoded once; null when missing.
 QPixmap imageProgramme(const QString& nom);
 
 // The program's hand pointer (the hot zones' pointer).

@@ -1,3 +1,4 @@
+#include "DossierProgramme.h"
 #include "FauxModal.h"
 #include "FauxServices.h"
 #include "app/EtatSession.h"
@@ -21,33 +22,6 @@ const QString avantDeQuitter = QStringLiteral(
     "pour retrouver vos actions réalisées,\rà la prochaine session de formation ?");
 const QString reellementQuitter = QStringLiteral("Souhaitez-vous réellement quitter votre formation Pedavin ?");
 
-// A program folder with its configuration and a small course beside it.
-struct DossierProgramme
-{
-    QTemporaryDir dossier;
-
-    explicit DossierProgramme(QStringList configuration = {})
-    {
-        if (configuration.isEmpty())
-            configuration = {QString(), QString(), QString(), QString(), QString(), QStringLiteral("COURS"),
-                             QStringLiteral("Découvrir le tableur LibreOffice Calc")};
-        QFile dat(chemin(QStringLiteral("data.dat")));
-        dat.open(QIODevice::WriteOnly);
-        dat.write(ecrireConfiguration(configuration).contenu);
-        definirDossierProgramme(dossier.path());
-    }
-    ~DossierProgramme() { definirDossierProgramme(QString()); }
-    QString chemin(const QString& relatif) const { return dossier.filePath(relatif); }
-    void ajouterCours(const QString& nomDossier = QStringLiteral("COURS"))
-    {
-        QDir(dossier.path()).mkpath(nomDossier + QStringLiteral("/textes"));
-        for (const char* nom : {"T-COURS QZ Tableur.pdf", "C01-Chapitre 1 - Découvrir le tableur.pdf",
-                                "C01L01-Ouvrir LibreOffice Calc.pdf", "C01L02-Questionnaire N°1.pdf"}) {
-            QFile f(chemin(nomDossier + QStringLiteral("/textes/") + QString::fromUtf8(nom)));
-            f.open(QIODevice::WriteOnly);
-        }
-    }
-};
 
 struct MainWindowTest : ::testing::Test
 {

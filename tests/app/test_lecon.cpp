@@ -1,3 +1,4 @@
+#include "DossierProgramme.h"
 #include "FauxLecteurs.h"
 #include "FauxModal.h"
 #include "FauxServices.h"
@@ -18,37 +19,17 @@
 namespace {
 constexpr int blanc = 0xFFFFFF, gris = 0x808080, bleu = 0xFF0000, rouge = 0x0000FF;
 
-// A program folder with a course of one chapter, lessons, a questionnaire
-// and a test, and their animations.
-struct CoursEssai
+// A course of one chapter, lessons, a questionnaire and a test, and their
+// animations, beside the program.
+struct CoursEssai : DossierProgramme
 {
-    QTemporaryDir dossier;
-    QString racine;
-
-    CoursEssai()
-    {
-        QFile dat(dossier.filePath(QStringLiteral("data.dat")));
-        dat.open(QIODevice::WriteOnly);
-        dat.write(ecrireConfiguration({QString(), QString(), QString(), QString(), QString(), QStringLiteral("COURS"),
-                                       QStringLiteral("Découvrir le tableur LibreOffice Calc")})
-                      .contenu);
-        racine = dossier.filePath(QStringLiteral("COURS"));
-        QDir().mkpath(racine + QStringLiteral("/textes"));
-        QDir().mkpath(racine + QStringLiteral("/anim"));
-        for (const char* nom : {"T-COURS QZ Tableur.pdf", "C01-Chapitre 1 - Découvrir le tableur.pdf",
-                                "C01L01-Ouvrir LibreOffice Calc.pdf", "C01L02-Problème de cellules.pdf",
-                                "C01L03-Saisir sans animation.pdf", "C01L04-Questionnaire N°1.pdf", "C01L05-Test N°1.pdf"})
-            toucher(QStringLiteral("/textes/") + QString::fromUtf8(nom));
-        for (const char* nom : {"C01L01.avi", "C01L01.swf", "C01L02.swf", "C01L04.avi", "T.swf"})
-            toucher(QStringLiteral("/anim/") + QString::fromLatin1(nom));
-        definirDossierProgramme(dossier.path());
-    }
-    ~CoursEssai() { definirDossierProgramme(QString()); }
-    void toucher(const QString& relatif) const
-    {
-        QFile f(racine + relatif);
-        f.open(QIODevice::WriteOnly);
-    }
+    QString racine = ajouterCours(
+        {QStringLiteral("T-COURS QZ Tableur.pdf"), QStringLiteral("C01-Chapitre 1 - Découvrir le tableur.pdf"),
+         QStringLiteral("C01L01-Ouvrir LibreOffice Calc.pdf"), QStringLiteral("C01L02-Problème de cellules.pdf"),
+         QStringLiteral("C01L03-Saisir sans animation.pdf"), QStringLiteral("C01L04-Questionnaire N°1.pdf"),
+         QStringLiteral("C01L05-Test N°1.pdf")},
+        {QStringLiteral("C01L01.avi"), QStringLiteral("C01L01.swf"), QStringLiteral("C01L02.swf"),
+         QStringLiteral("C01L04.avi"), QStringLiteral("T.swf")});
 };
 
 struct LessonTest : ::testing::Test
